@@ -1,0 +1,23 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "common/automation/variant.h"
+
+namespace qvl::automation {
+
+enum class CallKind { Get, Put, Method };
+
+// The server side of a late-bound object. `invoke` receives the member name as the client
+// wrote it; servers compare it case-insensitively. For a Put the new value is the last
+// argument. Arguments are writable so that a server can fill by-reference parameters.
+class Dispatch {
+public:
+    virtual ~Dispatch() = default;
+    virtual std::string typeName() const = 0;
+    virtual Variant invoke(std::string_view member, CallKind kind, std::span<Variant> args) = 0;
+};
+
+}  // namespace qvl::automation

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace qvl::automation {
+
+// A failed automation call, as a client sees it in Err: a number and a description.
+class Error : public std::runtime_error {
+public:
+    Error(std::int32_t code, std::string description)
+        : std::runtime_error(description), code_(code), description_(std::move(description)) {}
+
+    std::int32_t code() const noexcept { return code_; }
+    const std::string& description() const noexcept { return description_; }
+
+private:
+    std::int32_t code_;
+    std::string description_;
+};
+
+// Error numbers that the automation layer itself raises.
+namespace errc {
+inline constexpr std::int32_t invalidProcedureCall = 5;
+inline constexpr std::int32_t overflow = 6;
+inline constexpr std::int32_t subscriptOutOfRange = 9;
+inline constexpr std::int32_t typeMismatch = 13;
+inline constexpr std::int32_t objectNotSet = 91;
+inline constexpr std::int32_t objectRequired = 424;
+inline constexpr std::int32_t cannotCreateObject = 429;
+inline constexpr std::int32_t memberNotSupported = 438;
+inline constexpr std::int32_t wrongArgumentCount = 450;
+inline constexpr std::int32_t fileNotFound = 53;
+// The generic failure that an automation server reports (E_FAIL).
+inline constexpr std::int32_t serverFailure = -2147467259;
+}  // namespace errc
+
+}  // namespace qvl::automation

@@ -1,0 +1,32 @@
+#include "common/automation/object.h"
+
+#include "common/automation/dispatch.h"
+#include "common/automation/error.h"
+
+namespace qvl::automation {
+
+std::string Object::typeName() const { return target_ ? target_->typeName() : "Nothing"; }
+
+const std::shared_ptr<Dispatch>& Object::checkedTarget() const {
+    if (!target_) throw Error(errc::objectNotSet, "Object variable or With block variable not set");
+    return target_;
+}
+
+Variant Object::get(std::string_view member, std::vector<Variant> args) const {
+    return checkedTarget()->invoke(member, CallKind::Get, args);
+}
+
+void Object::put(std::string_view member, Variant value) const {
+    Variant args[] = {std::move(value)};
+    checkedTarget()->invoke(member, CallKind::Put, args);
+}
+
+Variant Object::call(std::string_view member, std::vector<Variant> args) const {
+    return checkedTarget()->invoke(member, CallKind::Method, args);
+}
+
+Variant Object::callByRef(std::string_view member, std::vector<Variant>& args) const {
+    return checkedTarget()->invoke(member, CallKind::Method, args);
+}
+
+}  // namespace qvl::automation

@@ -1,0 +1,107 @@
+#include "common/ui/control.h"
+
+#include "common/automation/error.h"
+#include "common/ui/form.h"
+
+namespace qvl::ui {
+namespace {
+
+[[noreturn]] void invalidPropertyValue() { throw automation::Error(380, "Invalid property value"); }
+
+}  // namespace
+
+const char* kindName(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Frame: return "frame";
+        case ControlKind::Option: return "option";
+        case ControlKind::CheckBox: return "check box";
+        case ControlKind::ComboBox: return "combo box";
+        case ControlKind::TextBox: return "text box";
+        case ControlKind::ListBox: return "list box";
+        case ControlKind::Button: return "button";
+        case ControlKind::Label: return "label";
+    }
+    return "control";
+}
+
+Control::Control(Form& owner, ControlSpec spec)
+    : owner_(owner), spec_(std::move(spec)), caption_(spec_.caption), value_(spec_.value) {}
+
+void Control::setValue(int value) {
+    if (kind() == ControlKind::CheckBox) {
+        if (value < 0 || value > 2) invalidPropertyValue();
+        if (value == value_) return;
+        value_ = value;
+        if (onClick) onClick();
+        return;
+    }
+    if (kind() == ControlKind::Option) {
+        if (value == 0) {
+            value_ = 0;
+            return;
+        }
+        for (Control* other : owner_.optionGroup(*this)) {
+            if (other != this) other->value_ = 0;
+        }
+        value_ = 1;
+        if (onClick) onClick();
+        return;
+    }
+    invalidPropertyValue();
+}
+
+void Control::addItem(std::string item) {
+    items_.push_back(std::move(item));
+    selected_.push_back(false);
+}
+
+void Control::clear() {
+    items_.clear();
+    selected_.clear();
+}
+
+const std::string& Control::list(int index) const {
+    if (index < 0 || index >= listCount()) invalidPropertyValue();
+    return items_[static_cast<std::size_t>(index)];
+}
+
+void Control::setList(int index, std::string text) {
+    if (index < 0 || index >= listCount()) invalidPropertyValue();
+    items_[static_cast<std::size_t>(index)] = std::move(text);
+}
+
+bool Control::selected(int index) const {
+    if (index < 0 || index >= listCount()) invalidPropertyValue();
+    return selected_[static_cast<std::size_t>(index)];
+}
+
+void Control::setSelected(int index, bool selected) {
+    if (index < 0 || index >= listCount()) invalidPropertyValue();
+    selected_[static_cast<std::size_t>(index)] = selected;
+}
+
+std::vector<int> Control::selectedIndexes() const {
+    std::vector<int> indexes;
+    for (int i = 0; i < listCount(); ++i) {
+        if (selected_[static_cast<std::size_t>(i)]) indexes.push_back(i);
+    }
+    return indexes;
+}
+
+void Control::click() {
+    if (kind() == ControlKind::Option) {
+        setValue(1);
+        return;
+    }
+    if (kind() == ControlKind::CheckBox) {
+        setValue(value_ == 1 ? 0 : 1);
+        return;
+    }
+    if (onClick) onClick();
+}
+
+void Control::dblClick() {
+    if (onDblClick) onDblClick();
+}
+
+}  // namespace qvl::ui

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/platform/services.h"
+#include "common/ui/control.h"
+
+namespace qvl::ui {
+
+// A main window: its caption, geometry in twips, its controls in tab order and its handlers.
+// A program's window class derives from Form, declares its controls from its control table
+// and connects their events to its handlers.
+class Form {
+public:
+    Form(std::string caption, double clientWidth, double clientHeight);
+    virtual ~Form() = default;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& caption() const noexcept { return caption_; }
+    double left() const noexcept { return left_; }
+    double top() const noexcept { return top_; }
+    double width() const noexcept { return width_; }
+    double height() const noexcept { return height_; }
+    void move(double left, double top) {
+        left_ = left;
+        top_ = top;
+    }
+
+    platform::WindowHandle hWnd() const noexcept { return handle_; }
+    void setHandle(platform::WindowHandle handle) { handle_ = handle; }
+
+    // The controls in tab order.
+    const std::vector<std::unique_ptr<Control>>& controls() const noexcept { return controls_; }
+    // The control of that name, or nullptr.
+    Control* find(const std::string& name) const;
+    // Option buttons in the same container as `option`, itself included.
+    std::vector<Control*> optionGroup(const Control& option) const;
+
+    // The load event, raised once before the window is first shown.
+    virtual void Form_Load() = 0;
+
+protected:
+    Control& add(ControlSpec spec);
+
+private:
+    std::string caption_;
+    double left_ = 0;
+    double top_ = 0;
+    double width_;
+    double height_;
+    platform::WindowHandle handle_ = 0;
+    std::vector<std::unique_ptr<Control>> controls_;
+};
+
+}  // namespace qvl::ui

@@ -1,0 +1,41 @@
+#include "common/automation/error_trap.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace qvl::automation {
+namespace {
+
+TEST(ErrorTrap, SkipsAFailingStatementAndKeepsTheErrorUntilCleared) {
+    ErrorTrap trap;
+    int target = 1;
+    EXPECT_FALSE(trap([&] {
+        throw Error(438, "no such member");
+        target = 2;  // never reached: the whole statement is skipped
+    }));
+    EXPECT_EQ(target, 1);
+    EXPECT_TRUE(trap.failed());
+    EXPECT_TRUE(trap([&] { target = 3; }));
+    EXPECT_EQ(target, 3);
+    EXPECT_TRUE(trap.failed()) << "a later success must not clear the error state";
+    EXPECT_EQ(trap.error()->code(), 438);
+    trap.clear();
+    EXPECT_FALSE(trap.failed());
+}
+
+TEST(ErrorTrap, ALaterFailureReplacesTheRecordedOne) {
+    ErrorTrap trap;
+    trap([] { throw Error(5, "first"); });
+    trap([] { throw Error(91, "second"); });
+    EXPECT_EQ(trap.error()->code(), 91);
+}
+
+TEST(ErrorTrap, LetsFaultsOfTheProgramItselfThrough) {
+    ErrorTrap trap;
+    EXPECT_THROW(trap([] { throw std::logic_error("bug"); }), std::logic_error);
+    EXPECT_FALSE(trap.failed());
+}
+
+}  // namespace
+}  // namespace qvl::automation
