@@ -1,0 +1,131 @@
+#include "planwright/main_frm.h"
+
+#include <optional>
+
+#include "common/automation/error_trap.h"
+#include "common/automation/variant.h"
+#include "common/catia/window_placement.h"
+#include "planwright/file_alerts_off.h"
+
+namespace qvl::planwright {
+
+using automation::ErrorTrap;
+
+namespace {
+
+constexpr const char* windowCaption = "Quorvel工具箱CATIA版 | 自动投图";
+constexpr const char* runCaption = "执行自动投图";
+constexpr const char* runningCaption = "正在进行自动投图, 您休息一会儿吧...";
+
+// Puts a button's caption to a fixed text when the command that changed it ends.
+class CaptionAfterwards {
+public:
+    CaptionAfterwards(ui::Control& control, std::string caption) : control_(control), caption_(std::move(caption)) {}
+    ~CaptionAfterwards() { control_.setCaption(caption_); }
+    CaptionAfterwards(const CaptionAfterwards&) = delete;
+    CaptionAfterwards& operator=(const CaptionAfterwards&) = delete;
+
+private:
+    ui::Control& control_;
+    std::string caption_;
+};
+
+}  // namespace
+
+MainFrm::MainFrm(catia::Connection& connection, platform::Services& services, std::string programFolder)
+    : ui::Form(windowCaption, 6555, 9000),
+      connection_(connection),
+      services_(services),
+      programFolder_(std::move(programFolder)) {
+    frmProjA.setFontName("宋体");
+
+    cmdRun.onClick = [this] { cmdRun_Click(); };
+    cmdChangeDir.onClick = [this] { cmdChangeDir_Click(); };
+    lblOutFolder2.onClick = [this] { lblOutFolder2_Click(); };
+    SaveConf.onClick = [this] { SaveConf_Click(); };
+    cmdWinSel.onClick = [this] { cmdWinSel_Click(); };
+    cmdFolderSel.onClick = [this] { cmdFolderSel_Click(); };
+    cmdDelSel.onClick = [this] { cmdDelSel_Click(); };
+    cmdDelAll.onClick = [this] { cmdDelAll_Click(); };
+}
+
+void MainFrm::Form_Load() {
+    StandardScales = {100, 50, 20, 10, 5, 2, 1,
+                      1.0 / 2, 1.0 / 5, 1.0 / 10, 1.0 / 20, 1.0 / 50, 1.0 / 100,
+                      1.0 / 200, 1.0 / 500, 1.0 / 1000, 1.0 / 2000, 1.0 / 5000, 1.0 / 10000};
+    PaperSizes = {"A0", "A1", "A2", "A3", "A4", "Ax"};
+    TitleValues = {};
+    FrameOrigin = {};
+
+    for (WorkIndex = 0; WorkIndex < static_cast<std::int16_t>(PaperSizes.size()); ++WorkIndex) {
+        cbxlstSize.addItem(PaperSizes[static_cast<std::size_t>(WorkIndex)]);
+    }
+    for (const char* notes : {"Notes_General", "Notes_Injection", "Notes_Stamping", "Notes_Machining",
+                              "Notes_Casting", "Notes_Rubber", "Notes_Forging", "Notes_Cust"}) {
+        cbxNotes.addItem(notes);
+    }
+    txtDate.setText(services_.todayShortDate());
+
+    connection_.GetCatia();
+
+    ErrorTrap trap;
+    trap([&] { lblOutFolder2.setCaption(connection_.ActiveDoc.get("Path").toString()); });
+    if (trap.failed()) {
+        lblOutFolder2.setCaption(programFolder_ + "\\Temp");
+        trap.clear();
+    }
+    dicParts.RemoveAll();
+    trap([&] { catia::SetTopMost(services_, hWnd(), true); });
+    trap([&] { LoadSettings(); });
+}
+
+void MainFrm::cmdRun_Click() {
+    if (lblOutFolder2.caption().empty()) {
+        connection_.message("请先定义输出路径");
+        return;
+    }
+
+    // The run uses CATIA as the last attach left it. When that CATIA cannot be reached (none
+    // could be had at start-up, or it has gone since), attach once more before giving up.
+    std::optional<FileAlertsOff> alertsOff;
+    ErrorTrap trap;
+    if (!trap([&] { alertsOff.emplace(connection_.CatiaApp); })) {
+        connection_.GetCatia();
+        trap.clear();
+        if (!trap([&] { alertsOff.emplace(connection_.CatiaApp); })) {
+            connection_.message("无法连接到CATIA，请启动CATIA后再执行自动投图！");
+            return;
+        }
+    }
+
+    cmdRun.setCaption(runningCaption);
+    CaptionAfterwards restoreCaption(cmdRun, runCaption);
+    if (opOut1.value() == 1) RunBatch(1);
+    if (opOut2.value() == 1) RunBatch(2);
+    if (opOut3.value() == 1) RunBatch(3);
+}
+
+void MainFrm::RunBatch(int /*OutputMode*/) {
+    // The batch projection driver fills this routine.
+}
+
+void MainFrm::cmdChangeDir_Click() {
+    ErrorTrap trap;
+    std::optional<platform::ChosenFolder> chosen;
+    trap([&] { chosen = services_.browseForFolder("请选择一个输出目录:"); });
+    if (!chosen) return;
+    // Only a folder of the file system can hold the drawings; a virtual shell folder has no
+    // such folder and leaves the output folder as it was.
+    if (!chosen->isFileSystemFolder || !services_.folderExists(chosen->path)) return;
+    std::string folder = chosen->path;
+    // The file system names a folder without a trailing backslash, a drive's root with one.
+    if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
+    lblOutFolder2.setCaption(folder);
+}
+
+void MainFrm::lblOutFolder2_Click() {
+    ErrorTrap trap;
+    trap([&] { services_.startProgram("explorer.exe " + lblOutFolder2.caption()); });
+}
+
+}  // namespace qvl::planwright
