@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qvl::sim {
+
+// Injected faults: the n-th call, counted from the time the fault is planned, of a member on an
+// object of a type name fails. Several faults may be planned at once; each counts on its own.
+class FaultPlan {
+public:
+    // `n` counts from 1 (the next call).
+    void failCall(std::string typeName, std::string member, int n);
+    // Counts a call; true when it is one that must fail.
+    bool countCall(std::string_view typeName, std::string_view member);
+
+private:
+    struct Planned {
+        std::string typeName;
+        std::string member;
+        int callsLeft;
+    };
+    std::vector<Planned> planned_;
+};
+
+}  // namespace qvl::sim

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+
+#include "common/automation/object.h"
+#include "sim/dispatch/server.h"
+#include "sim/model/document.h"
+#include "sim/model/element.h"
+
+// The automation objects of the simulated CATIA, one type name each. Each returns the one live
+// automation object of its model object, making it when there is none.
+namespace qvl::sim::objects {
+
+using automation::Object;
+
+Object application(Server& server);
+Object documents(Server& server);
+Object settingControllers(Server& server);
+Object settingController(Server& server, SettingController& controller);
+Object windows(Server& server);
+
+// "PartDocument", "ProductDocument" or "DrawingDocument" by the document's kind.
+Object document(Server& server, const std::shared_ptr<Document>& document);
+Object partDocument(Server& server, const std::shared_ptr<Document>& document);
+Object productDocument(Server& server, const std::shared_ptr<Document>& document);
+Object drawingDocument(Server& server, const std::shared_ptr<Document>& document);
+Object selection(Server& server, const std::shared_ptr<Document>& document);
+// A fresh "SelectedElement" on every call, as CATIA hands them out.
+Object selectedElement(Server& server, const std::shared_ptr<Document>& document, Element element);
+Object window(Server& server, const std::shared_ptr<Document>& document);
+Object viewer(Server& server, const std::shared_ptr<Document>& document);
+
+// The object of a selectable element, by its kind.
+Object element(Server& server, const Element& element);
+Object product(Server& server, Product& product);
+// The children of a reference product.
+Object products(Server& server, Product& holder);
+Object analyze(Server& server, Product& product);
+Object part(Server& server, Document& partDocument);
+Object bodies(Server& server, Document& partDocument);
+Object body(Server& server, Document& partDocument, Body& body);
+Object axisSystems(Server& server, Document& partDocument);
+Object axisSystem(Server& server, Document& partDocument, AxisSystem& axisSystem);
+
+}  // namespace qvl::sim::objects

@@ -1,0 +1,17 @@
+#include "sim/model/element.h"
+
+namespace qvl::sim {
+namespace {
+
+struct TypeNameOf {
+    std::string operator()(Product*) const { return "Product"; }
+    std::string operator()(Part*) const { return "Part"; }
+    std::string operator()(Body*) const { return "Body"; }
+    std::string operator()(AxisSystem*) const { return "AxisSystem"; }
+};
+
+}  // namespace
+
+std::string Element::typeName() const { return std::visit(TypeNameOf{}, target); }
+
+}  // namespace qvl::sim

@@ -1,0 +1,59 @@
+#include "sim/model/pick_path.h"
+
+#include <vector>
+
+#include "common/platform/script_fault.h"
+#include "sim/model/refusal.h"
+
+namespace qvl::sim {
+namespace {
+
+std::vector<std::string_view> splitNames(std::string_view path) {
+    std::vector<std::string_view> names;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t slash = path.find('/', start);
+        names.push_back(path.substr(start, slash == std::string_view::npos ? std::string_view::npos : slash - start));
+        if (slash == std::string_view::npos) return names;
+        start = slash + 1;
+    }
+}
+
+}  // namespace
+
+Element resolvePickPath(const Session& session, std::string_view path) {
+    auto fault = [&](const std::string& why) {
+        return platform::ScriptFault("pick " + std::string(path) + ": " + why);
+    };
+
+    std::shared_ptr<Document> document;
+    std::string_view names = path;
+    if (std::size_t colon = path.find(':'); colon != std::string_view::npos) {
+        document = session.findOpen(path.substr(0, colon));
+        if (!document) throw fault("no open document is named " + std::string(path.substr(0, colon)));
+        names = path.substr(colon + 1);
+    } else {
+        document = session.active();
+        if (!document) throw fault("no document is active in CATIA");
+    }
+    if (document->kind() == DocumentKind::Drawing) throw fault(document->name() + " holds nothing that can be picked");
+
+    std::vector<std::string_view> steps = splitNames(names);
+    Product* node = &document->product();
+    if (steps.front() != node->name()) {
+        throw fault("the root of " + document->name() + " is " + node->name() + ", not " + std::string(steps.front()));
+    }
+    for (std::size_t i = 1; i < steps.size(); ++i) {
+        Product* child = nullptr;
+        try {
+            child = node->findChild(steps[i]);
+        } catch (const Refusal& e) {
+            throw fault(e.what());
+        }
+        if (!child) throw fault(node->name() + " has no child " + std::string(steps[i]));
+        node = child;
+    }
+    return Element{node->document().shared_from_this(), node};
+}
+
+}  // namespace qvl::sim

@@ -1,0 +1,81 @@
+#include "sim/sim_catia.h"
+
+#include "common/platform/script_fault.h"
+#include "sim/model/inspection.h"
+#include "sim/model/refusal.h"
+#include "sim/simulated_catia.h"
+
+namespace qvl::sim {
+namespace {
+
+DocumentKind documentKind(NewDocumentKind kind) {
+    switch (kind) {
+        case NewDocumentKind::Part: return DocumentKind::Part;
+        case NewDocumentKind::Product: return DocumentKind::Product;
+        case NewDocumentKind::Drawing: return DocumentKind::Drawing;
+    }
+    return DocumentKind::Part;
+}
+
+}  // namespace
+
+SimCatia::SimCatia(platform::VirtualDisk& disk, platform::Transcript& transcript)
+    : impl_(std::make_unique<SimulatedCatia>(disk, transcript)) {}
+
+SimCatia::~SimCatia() = default;
+
+automation::ObjectFactory& SimCatia::factory() { return *impl_; }
+
+void SimCatia::setAvailability(Availability availability) { impl_->setAvailability(availability); }
+
+void SimCatia::setLanguage(Language language) { impl_->session().settings().language = language; }
+
+void SimCatia::setStatusBar(std::string text) { impl_->session().settings().statusBar = std::move(text); }
+
+void SimCatia::setDisplayFileAlerts(bool on) { impl_->session().settings().displayFileAlerts = on; }
+
+void SimCatia::open(const std::string& windowsPath) {
+    try {
+        impl_->runningSession().open(windowsPath);
+    } catch (const Refusal& e) {
+        throw platform::ScriptFault(std::string("cannot open ") + windowsPath + ": " + e.what());
+    }
+}
+
+void SimCatia::newDocument(NewDocumentKind kind) { impl_->runningSession().add(documentKind(kind)); }
+
+void SimCatia::activate(const std::string& documentName) {
+    Session& session = impl_->runningSession();
+    auto document = session.findOpen(documentName);
+    if (!document) throw platform::ScriptFault("no open document is named " + documentName);
+    session.activate(*document);
+}
+
+winmsg::WindowMessages& SimCatia::windowMessages() { return impl_->session().dialogs(); }
+
+void SimCatia::setClock(std::function<double()> clock) { impl_->session().setClock(std::move(clock)); }
+
+void SimCatia::setDialogDelay(double seconds) { impl_->session().dialogs().setAppearanceDelay(seconds); }
+
+void SimCatia::queuePick(PickAnswer answer) { impl_->session().queuePick(std::move(answer)); }
+
+bool SimCatia::hasQueuedPicks() const { return impl_->session().hasQueuedPicks(); }
+
+void SimCatia::failCall(const std::string& typeName, const std::string& member, int n) {
+    if (n < 1) throw platform::ScriptFault("a planned fault counts calls from 1");
+    impl_->server().faults().failCall(typeName, member, n);
+}
+
+void SimCatia::failEverything() { impl_->server().goAway(); }
+
+platform::Json SimCatia::dumpCatia() const { return catiaEvent(impl_->session()); }
+
+std::optional<platform::Json> SimCatia::dumpDocument(const std::string& nameOrActive) const {
+    const Session& session = impl_->session();
+    std::shared_ptr<Document> document =
+        nameOrActive == "active" ? session.active() : session.store().findByName(nameOrActive);
+    if (!document) return std::nullopt;
+    return documentEvent(*document, impl_->disk());
+}
+
+}  // namespace qvl::sim

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/automation/object_factory.h"
+#include "common/platform/transcript.h"
+#include "common/platform/virtual_disk.h"
+#include "common/winmsg/window_messages.h"
+#include "sim/catia_types.h"
+
+namespace qvl::sim {
+
+class SimulatedCatia;
+
+// The simulated CATIA installation of a machine, seen from outside: what a scenario sets up
+// and inspects, and the automation factory through which the programs reach it.
+//
+// Errors of the setup itself (a world file that cannot be read, a document name that is not
+// open) throw platform::ScriptFault; errors of the programs' calls throw automation::Error.
+class SimCatia {
+public:
+    SimCatia(platform::VirtualDisk& disk, platform::Transcript& transcript);
+    ~SimCatia();
+    SimCatia(const SimCatia&) = delete;
+    SimCatia& operator=(const SimCatia&) = delete;
+
+    // GetObject(, "CATIA.Application") and CreateObject("CATIA.Application").
+    automation::ObjectFactory& factory();
+
+    // The machine.
+    void setAvailability(Availability availability);
+    void setLanguage(Language language);
+    void setStatusBar(std::string text);
+    void setDisplayFileAlerts(bool on);
+
+    // What the person does in CATIA.
+    void open(const std::string& windowsPath);
+    void newDocument(NewDocumentKind kind);
+    void activate(const std::string& documentName);
+    void queuePick(PickAnswer answer);
+    bool hasQueuedPicks() const;
+
+    // Fault injection: the n-th call from now (1 = the next) of `member` on an object whose type
+    // name is `typeName` fails; `failEverything` makes every later call fail (CATIA went away).
+    void failCall(const std::string& typeName, const std::string& member, int n = 1);
+    void failEverything();
+
+    // CATIA's dialogs as other programs reach them through window messages.
+    winmsg::WindowMessages& windowMessages();
+    // The machine's clock (seconds), on which dialogs appear after their delay.
+    void setClock(std::function<double()> clock);
+    // How long after its command the graph-tree-reordering dialog appears.
+    void setDialogDelay(double seconds);
+
+    // Inspection, as the scenario's dump commands print it.
+    platform::Json dumpCatia() const;
+    // `nameOrActive` is "active" or a document's file name; besides the open documents, a
+    // document that CATIA loaded for an open assembly can be inspected. nullopt when no such
+    // document is loaded (or no document is active).
+    std::optional<platform::Json> dumpDocument(const std::string& nameOrActive) const;
+
+private:
+    std::unique_ptr<SimulatedCatia> impl_;
+};
+
+}  // namespace qvl::sim
