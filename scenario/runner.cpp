@@ -1,0 +1,431 @@
+#include "scenario/runner.h"
+
+#include <charconv>
+#include <system_error>
+
+#include "common/automation/error.h"
+#include "common/catia/program.h"
+#include "common/platform/script_fault.h"
+#include "common/platform/windows_path.h"
+#include "common/text/gbk.h"
+#include "scenario/control_dump.h"
+
+namespace qvl::scenario {
+
+namespace fs = std::filesystem;
+using platform::Json;
+
+namespace {
+
+// A fault found while executing a line; the runner adds the line number.
+struct LineFault : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void fault(const std::string& reason) { throw LineFault(reason); }
+
+void expectCount(const std::vector<std::string>& args, std::size_t least, std::size_t most, const char* usage) {
+    if (args.size() < least || args.size() > most) fault(std::string("usage: ") + usage);
+}
+
+int parseInt(const std::string& text, const char* what) {
+    int value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) fault(std::string(what) + " must be a whole number: " + text);
+    return value;
+}
+
+double parseDouble(const std::string& text, const char* what) {
+    try {
+        std::size_t used = 0;
+        double value = std::stod(text, &used);
+        if (used == text.size()) return value;
+    } catch (const std::exception&) {
+    }
+    fault(std::string(what) + " must be a number: " + text);
+}
+
+bool isDocumentFile(const std::string& path) {
+    std::string ext = platform::extensionOf(path);
+    for (const char* known : {"CATPart", "CATProduct", "CATDrawing", "CATProcess"}) {
+        if (platform::samePath(ext, known)) return true;
+    }
+    return false;
+}
+
+// Copies a world folder onto the disk, merging with what is there.
+void copyWorld(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    if (!fs::is_directory(from, ec)) fault("the world folder does not exist: " + platform::utf8FromPath(from));
+    fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
+    if (ec) fault("the world folder cannot be copied: " + ec.message());
+}
+
+}  // namespace
+
+Runner::Runner(fs::path scriptFolder, fs::path workspace, platform::Transcript::Listener listener)
+    : scriptFolder_(std::move(scriptFolder)),
+      disk_(std::move(workspace)),
+      services_(disk_, transcript_),
+      catia_(disk_, transcript_),
+      windows_(services_) {
+    transcript_.setListener(std::move(listener));
+    catia_.setClock([this] { return services_.clock(); });
+    disk_.createFolder("C:\\");
+}
+
+Runner::~Runner() = default;
+
+const std::map<std::string, Runner::Command>& Runner::commands() {
+    static const std::map<std::string, Command> table{
+        {"program", &Runner::program},   {"world", &Runner::world},
+        {"programfolder", &Runner::programFolder},
+        {"catia", &Runner::catia},       {"language", &Runner::language},
+        {"statusbar", &Runner::statusBar},
+        {"open", &Runner::open},         {"new", &Runner::newDocument},
+        {"activate", &Runner::activate}, {"today", &Runner::today},
+        {"random", &Runner::random},     {"screen", &Runner::screen},
+        {"alerts", &Runner::alerts},     {"dialogdelay", &Runner::dialogDelay},
+        {"answer", &Runner::answer},
+        {"pick", &Runner::pick},         {"fail", &Runner::fail},
+        {"delete", &Runner::deleteFile}, {"write", &Runner::writeFile},
+        {"start", &Runner::start},       {"restart", &Runner::restart},
+        {"set", &Runner::set},           {"check", &Runner::check},
+        {"choose", &Runner::choose},     {"select", &Runner::select},
+        {"click", &Runner::click},       {"dblclick", &Runner::dblclick},
+        {"dump", &Runner::dump},
+    };
+    return table;
+}
+
+void Runner::run(const std::vector<ScriptLine>& lines) {
+    for (const ScriptLine& line : lines) execute(line);
+}
+
+void Runner::execute(const ScriptLine& line) {
+    currentLine_ = line.number;
+    const std::string& name = line.tokens.front();
+    auto found = commands().find(name);
+    if (found == commands().end()) throw ScriptError(line.number, "unknown command: " + name);
+    Args args(line.tokens.begin() + 1, line.tokens.end());
+    try {
+        (this->*(found->second))(args);
+    } catch (const LineFault& e) {
+        throw ScriptError(line.number, e.what());
+    } catch (const platform::ScriptFault& e) {
+        throw ScriptError(line.number, e.what());
+    }
+}
+
+void Runner::requireBeforeStart(const char* command) const {
+    if (started_) fault(std::string(command) + " belongs before start");
+}
+
+// --- The machine and CATIA --------------------------------------------------------------
+
+void Runner::program(const Args& args) {
+    requireBeforeStart("program");
+    expectCount(args, 1, 1, "program planwright|millsheet|orderloom");
+    if (!programLaunchers().count(args[0])) fault("unknown program: " + args[0]);
+    programName_ = args[0];
+}
+
+void Runner::world(const Args& args) {
+    requireBeforeStart("world");
+    expectCount(args, 1, 1, "world DIR");
+    copyWorld(scriptFolder_ / platform::pathFromUtf8(args[0]), disk_.root());
+}
+
+void Runner::programFolder(const Args& args) {
+    requireBeforeStart("programfolder");
+    expectCount(args, 1, 1, "programfolder PATH");
+    programFolder_ = args[0];
+}
+
+void Runner::catia(const Args& args) {
+    requireBeforeStart("catia");
+    expectCount(args, 1, 1, "catia running|startable|absent");
+    if (args[0] == "running") catia_.setAvailability(sim::Availability::Running);
+    else if (args[0] == "startable") catia_.setAvailability(sim::Availability::Startable);
+    else if (args[0] == "absent") catia_.setAvailability(sim::Availability::Absent);
+    else fault("catia must be running, startable or absent");
+}
+
+void Runner::language(const Args& args) {
+    expectCount(args, 1, 1, "language english|chinese");
+    if (args[0] == "english") catia_.setLanguage(sim::Language::English);
+    else if (args[0] == "chinese") catia_.setLanguage(sim::Language::Chinese);
+    else fault("language must be english or chinese");
+}
+
+void Runner::statusBar(const Args& args) {
+    expectCount(args, 1, 1, "statusbar TEXT");
+    catia_.setStatusBar(args[0]);
+}
+
+void Runner::open(const Args& args) {
+    expectCount(args, 1, 1, "open PATH");
+    catia_.open(args[0]);
+}
+
+void Runner::newDocument(const Args& args) {
+    expectCount(args, 1, 1, "new part|product|drawing");
+    if (args[0] == "part") catia_.newDocument(sim::NewDocumentKind::Part);
+    else if (args[0] == "product") catia_.newDocument(sim::NewDocumentKind::Product);
+    else if (args[0] == "drawing") catia_.newDocument(sim::NewDocumentKind::Drawing);
+    else fault("new takes part, product or drawing");
+}
+
+void Runner::activate(const Args& args) {
+    expectCount(args, 1, 1, "activate NAME");
+    catia_.activate(args[0]);
+}
+
+void Runner::today(const Args& args) {
+    requireBeforeStart("today");
+    expectCount(args, 1, 1, "today TEXT");
+    services_.setToday(args[0]);
+}
+
+void Runner::random(const Args& args) {
+    requireBeforeStart("random");
+    expectCount(args, 1, 1, "random R");
+    double value = parseDouble(args[0], "R");
+    if (value < 0 || value >= 1) fault("R must lie in [0, 1)");
+    services_.setFixedRandom(value);
+}
+
+void Runner::screen(const Args& args) {
+    requireBeforeStart("screen");
+    expectCount(args, 1, 1, "screen WIDTH");
+    int width = parseInt(args[0], "WIDTH");
+    if (width <= 0) fault("WIDTH must be positive");
+    services_.setScreenWidthPixels(width);
+}
+
+void Runner::alerts(const Args& args) {
+    expectCount(args, 1, 1, "alerts on|off");
+    if (args[0] != "on" && args[0] != "off") fault("alerts must be on or off");
+    catia_.setDisplayFileAlerts(args[0] == "on");
+}
+
+void Runner::dialogDelay(const Args& args) {
+    expectCount(args, 1, 1, "dialogdelay SECONDS");
+    double seconds = parseDouble(args[0], "SECONDS");
+    if (seconds < 0) fault("SECONDS must not be negative");
+    catia_.setDialogDelay(seconds);
+}
+
+// --- What the person and the world will do next ------------------------------------------
+
+void Runner::answer(const Args& args) {
+    if (args.size() < 2) fault("usage: answer input|folder|files ...");
+    const std::string& kind = args[0];
+    if (kind == "input") {
+        expectCount(args, 2, 2, "answer input TEXT|cancel");
+        services_.queueInput(args[1] == "cancel" ? std::nullopt : std::optional<std::string>(args[1]));
+    } else if (kind == "folder") {
+        expectCount(args, 2, 2, "answer folder PATH|cancel|virtual");
+        using Answer = platform::HeadlessServices::FolderAnswer;
+        if (args[1] == "cancel") services_.queueFolder({Answer::Kind::Cancel, ""});
+        else if (args[1] == "virtual") services_.queueFolder({Answer::Kind::Virtual, ""});
+        else services_.queueFolder({Answer::Kind::Path, args[1]});
+    } else if (kind == "files") {
+        if (args.size() == 2 && args[1] == "cancel") {
+            services_.queueFiles(std::nullopt);
+        } else {
+            services_.queueFiles(std::vector<std::string>(args.begin() + 1, args.end()));
+        }
+    } else {
+        fault("answer takes input, folder or files");
+    }
+}
+
+void Runner::pick(const Args& args) {
+    if (args.empty()) fault("usage: pick PATH... | pick cancel [PATH...] | pick undo | pick redo");
+    sim::PickAnswer answer;
+    auto rest = args.begin();
+    if (args[0] == "cancel") {
+        answer.kind = sim::PickAnswer::Kind::Cancel;
+        ++rest;
+    } else if (args[0] == "undo" || args[0] == "redo") {
+        expectCount(args, 1, 1, "pick undo|redo");
+        answer.kind = args[0] == "undo" ? sim::PickAnswer::Kind::Undo : sim::PickAnswer::Kind::Redo;
+        ++rest;
+    }
+    answer.paths.assign(rest, args.end());
+    catia_.queuePick(std::move(answer));
+}
+
+void Runner::fail(const Args& args) {
+    expectCount(args, 1, 2, "fail TYPE.MEMBER [N] | fail catia");
+    if (args[0] == "catia" && args.size() == 1) {
+        catia_.failEverything();
+        return;
+    }
+    std::size_t dot = args[0].find('.');
+    if (dot == std::string::npos || dot == 0 || dot + 1 == args[0].size()) fault("fail takes TYPE.MEMBER");
+    int n = args.size() == 2 ? parseInt(args[1], "N") : 1;
+    if (n < 1) fault("N must be 1 or more");
+    catia_.failCall(args[0].substr(0, dot), args[0].substr(dot + 1), n);
+}
+
+void Runner::deleteFile(const Args& args) {
+    expectCount(args, 1, 1, "delete PATH");
+    if (!disk_.removeFile(args[0])) fault("no such file: " + args[0]);
+}
+
+void Runner::writeFile(const Args& args) {
+    expectCount(args, 2, 2, "write PATH TEXT");
+    bool settingsFile = platform::samePath(platform::extensionOf(args[0]), "ini");
+    std::string bytes = settingsFile ? text::utf8ToGbk(args[1]) : args[1];
+    if (!disk_.writeFile(args[0], bytes, true)) fault("the file cannot be written: " + args[0]);
+}
+
+// --- The person at the window -------------------------------------------------------------
+
+void Runner::launch() {
+    if (programName_.empty()) fault("no program chosen before start");
+    Machine machine{services_, catia_.factory(), windows_, catia_.windowMessages(), programFolder_};
+    runHandler([&] { instance_ = programLaunchers().at(programName_)(machine); });
+}
+
+void Runner::start(const Args& args) {
+    expectCount(args, 0, 0, "start");
+    if (started_) fault("the program has started already");
+    started_ = true;
+    launch();
+}
+
+void Runner::restart(const Args& args) {
+    expectCount(args, 0, 0, "restart");
+    if (!started_) fault("restart needs a started program");
+    instance_.reset();
+    launch();
+}
+
+ui::Control& Runner::control(const std::string& name) {
+    if (!instance_) fault("the program is not running");
+    ui::Control* found = instance_->mainWindow().find(name);
+    if (!found) fault("unknown control: " + name);
+    return *found;
+}
+
+void Runner::runHandler(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const automation::Error& e) {
+        // An error that reached the window's event loop: the run-time error box of the program.
+        std::string programTitle = catia::programTitle(programName_ == "millsheet"   ? catia::Program::Millsheet
+                                                       : programName_ == "orderloom" ? catia::Program::Orderloom
+                                                                                     : catia::Program::Planwright);
+        services_.messageBox("Run-time error '" + std::to_string(e.code()) + "':\r\n\r\n" + e.description(),
+                             programTitle, 16);
+    }
+}
+
+void Runner::set(const Args& args) {
+    expectCount(args, 2, 2, "set CONTROL TEXT");
+    ui::Control& c = control(args[0]);
+    if (!c.hasText()) fault(args[0] + " is no text box or combo box");
+    c.setText(args[1]);
+}
+
+void Runner::check(const Args& args) {
+    expectCount(args, 2, 2, "check CONTROL 0|1|2");
+    ui::Control& c = control(args[0]);
+    if (c.kind() != ui::ControlKind::CheckBox) fault(args[0] + " is no check box");
+    int value = parseInt(args[1], "the value");
+    if (value < 0 || value > 2) fault("a check box takes 0, 1 or 2");
+    runHandler([&] { c.setValue(value); });
+}
+
+void Runner::choose(const Args& args) {
+    expectCount(args, 1, 1, "choose CONTROL");
+    ui::Control& c = control(args[0]);
+    if (c.kind() != ui::ControlKind::Option) fault(args[0] + " is no option button");
+    runHandler([&] { c.setValue(1); });
+}
+
+void Runner::select(const Args& args) {
+    if (args.empty()) fault("usage: select CONTROL INDEX...");
+    ui::Control& c = control(args[0]);
+    if (c.kind() != ui::ControlKind::ListBox) fault(args[0] + " is no list box");
+    std::vector<int> indexes;
+    for (auto it = args.begin() + 1; it != args.end(); ++it) {
+        int index = parseInt(*it, "INDEX");
+        if (index < 0 || index >= c.listCount()) fault("no line " + *it + " in " + args[0]);
+        indexes.push_back(index);
+    }
+    for (int i = 0; i < c.listCount(); ++i) c.setSelected(i, false);
+    for (int index : indexes) c.setSelected(index, true);
+}
+
+void Runner::click(const Args& args) {
+    expectCount(args, 1, 1, "click CONTROL");
+    ui::Control& c = control(args[0]);
+    // A disabled control does not react to the mouse.
+    if (c.enabled()) runHandler([&] { c.click(); });
+}
+
+void Runner::dblclick(const Args& args) {
+    expectCount(args, 1, 1, "dblclick CONTROL");
+    ui::Control& c = control(args[0]);
+    if (c.enabled()) runHandler([&] { c.dblClick(); });
+}
+
+// --- Inspection -----------------------------------------------------------------------------
+
+void Runner::dump(const Args& args) {
+    if (args.empty()) fault("usage: dump CONTROL|window|document|file|files|catia");
+    const std::string& what = args[0];
+    if (what == "window") {
+        expectCount(args, 1, 1, "dump window");
+        if (!instance_) fault("the program is not running");
+        ui::Form& form = instance_->mainWindow();
+        for (const auto& c : form.controls()) transcript_.record(dumpControl(*c));
+        transcript_.record(dumpWindow(form, services_.isTopMost(form.hWnd())));
+    } else if (what == "catia") {
+        expectCount(args, 1, 1, "dump catia");
+        transcript_.record(catia_.dumpCatia());
+    } else if (what == "document") {
+        expectCount(args, 2, 2, "dump document NAME|active");
+        if (auto document = catia_.dumpDocument(args[1])) {
+            transcript_.record(*document);
+        } else {
+            Json e = platform::Transcript::event("document");
+            e["name"] = args[1] == "active" ? Json(nullptr) : Json(args[1]);
+            e["path"] = nullptr;
+            e["kind"] = nullptr;
+            e["saved"] = nullptr;
+            e["content"] = nullptr;
+            transcript_.record(std::move(e));
+        }
+    } else if (what == "file") {
+        expectCount(args, 2, 2, "dump file PATH");
+        Json e = platform::Transcript::event("file");
+        e["path"] = args[1];
+        std::optional<std::string> bytes = disk_.readFile(args[1]);
+        e["exists"] = bytes.has_value();
+        if (!bytes) {
+            e["content"] = nullptr;
+        } else if (platform::samePath(platform::extensionOf(args[1]), "ini")) {
+            e["content"] = text::gbkToUtf8(*bytes);
+        } else {
+            Json parsed = isDocumentFile(args[1]) ? Json::parse(*bytes, nullptr, false) : Json(Json::value_t::discarded);
+            e["content"] = parsed.is_discarded() ? Json(*bytes) : parsed;
+        }
+        transcript_.record(std::move(e));
+    } else if (what == "files") {
+        expectCount(args, 2, 2, "dump files PATH");
+        Json e = platform::Transcript::event("files");
+        e["path"] = args[1];
+        e["names"] = disk_.filesBelow(args[1]);
+        transcript_.record(std::move(e));
+    } else {
+        expectCount(args, 1, 1, "dump CONTROL");
+        transcript_.record(dumpControl(control(what)));
+    }
+}
+
+}  // namespace qvl::scenario

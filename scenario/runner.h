@@ -1,0 +1,95 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/platform/headless_services.h"
+#include "common/platform/transcript.h"
+#include "common/platform/virtual_disk.h"
+#include "common/ui/window_system.h"
+#include "scenario/program_host.h"
+#include "scenario/script.h"
+#include "sim/sim_catia.h"
+
+namespace qvl::scenario {
+
+// Plays a scenario: sets up the machine and CATIA, starts the program, acts as the person at
+// its window and prints what happens as transcript events.
+class Runner {
+public:
+    // `scriptFolder` resolves `world` folders; `workspace` holds the simulated disk.
+    Runner(std::filesystem::path scriptFolder, std::filesystem::path workspace,
+           platform::Transcript::Listener listener);
+    ~Runner();
+
+    // Runs every line; a fault of the script throws ScriptError with its line.
+    void run(const std::vector<ScriptLine>& lines);
+
+    platform::VirtualDisk& disk() noexcept { return disk_; }
+
+private:
+    using Args = std::vector<std::string>;
+    using Command = void (Runner::*)(const Args&);
+
+    void execute(const ScriptLine& line);
+
+    // The machine and CATIA.
+    void program(const Args& args);
+    void world(const Args& args);
+    void programFolder(const Args& args);
+    void catia(const Args& args);
+    void language(const Args& args);
+    void statusBar(const Args& args);
+    void open(const Args& args);
+    void newDocument(const Args& args);
+    void activate(const Args& args);
+    void today(const Args& args);
+    void random(const Args& args);
+    void screen(const Args& args);
+    void alerts(const Args& args);
+    void dialogDelay(const Args& args);
+    // What the person and the world will do next.
+    void answer(const Args& args);
+    void pick(const Args& args);
+    void fail(const Args& args);
+    void deleteFile(const Args& args);
+    void writeFile(const Args& args);
+    // The person at the window.
+    void start(const Args& args);
+    void restart(const Args& args);
+    void set(const Args& args);
+    void check(const Args& args);
+    void choose(const Args& args);
+    void select(const Args& args);
+    void click(const Args& args);
+    void dblclick(const Args& args);
+    // Inspection.
+    void dump(const Args& args);
+
+    void launch();
+    ui::Control& control(const std::string& name);
+    void requireBeforeStart(const char* command) const;
+    // Runs a handler of the program; an error that no handler trapped is shown as the
+    // run-time error message the program would show.
+    void runHandler(const std::function<void()>& handler);
+
+    static const std::map<std::string, Command>& commands();
+
+    std::filesystem::path scriptFolder_;
+    platform::VirtualDisk disk_;
+    platform::Transcript transcript_;
+    platform::HeadlessServices services_;
+    sim::SimCatia catia_;
+    ui::HeadlessWindowSystem windows_;
+    std::string programName_;
+    std::string programFolder_ = "C:\\QVL";
+    std::unique_ptr<ProgramInstance> instance_;
+    bool started_ = false;
+    int currentLine_ = 0;
+};
+
+}  // namespace qvl::scenario

@@ -1,0 +1,21 @@
+# Runs one scenario and compares its transcript (or its script fault) with the expected text.
+get_filename_component(folder ${SCRIPT} DIRECTORY)
+get_filename_component(name ${SCRIPT} NAME_WE)
+execute_process(COMMAND ${RUNNER} ${name}.scn
+                WORKING_DIRECTORY ${folder}
+                OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
+if(EXISTS ${folder}/${name}.error)
+  file(READ ${folder}/${name}.error expected_error)
+  if(NOT status EQUAL 2 OR NOT errors STREQUAL expected_error)
+    message(FATAL_ERROR "expected exit 2 with:\n${expected_error}\ngot exit ${status} with:\n${errors}")
+  endif()
+elseif(NOT status EQUAL 0)
+  message(FATAL_ERROR "exit ${status}:\n${errors}")
+endif()
+if(EXISTS ${folder}/${name}.expected)
+  file(READ ${folder}/${name}.expected expected)
+  if(NOT actual STREQUAL expected)
+    file(WRITE ${folder}/${name}.actual "${actual}")
+    message(FATAL_ERROR "the transcript differs from ${name}.expected; it was written to ${name}.actual:\n${actual}")
+  endif()
+endif()
