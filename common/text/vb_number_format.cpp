@@ -25,7 +25,10 @@ std::string generalText(const DecimalDigits& d, int precision) {
     const int e = d.exponent;
     if (e >= precision || e < -4) {
         out += d.digits.front();
-        if (d.digits.size() > 1) out += "." + d.digits.substr(1);
+        if (d.digits.size() > 1) {
+            out += '.';
+            out.append(d.digits, 1);
+        }
         const int magnitude = std::abs(e);
         out += e < 0 ? "E-" : "E+";
         if (magnitude < 10) out += '0';
