@@ -5,6 +5,9 @@
 #include "common/automation/error_trap.h"
 #include "common/automation/variant.h"
 #include "common/catia/window_placement.h"
+#include "planwright/drawing/notes_codes.h"
+#include "planwright/drawing/paper.h"
+#include "planwright/drawing/standard_scales.h"
 #include "planwright/file_alerts_off.h"
 
 namespace qvl::planwright {
@@ -47,23 +50,21 @@ MainFrm::MainFrm(catia::Connection& connection, platform::Services& services, st
     cmdFolderSel.onClick = [this] { cmdFolderSel_Click(); };
     cmdDelSel.onClick = [this] { cmdDelSel_Click(); };
     cmdDelAll.onClick = [this] { cmdDelAll_Click(); };
+    chkAddFrm.onClick = [this] { chkAddFrm_Click(); };
+    cmdProjPl.onClick = [this] { cmdProjPl_Click(); };
+    cmddwg.onClick = [this] { cmddwg_Click(); };
 }
 
 void MainFrm::Form_Load() {
-    StandardScales = {100, 50, 20, 10, 5, 2, 1,
-                      1.0 / 2, 1.0 / 5, 1.0 / 10, 1.0 / 20, 1.0 / 50, 1.0 / 100,
-                      1.0 / 200, 1.0 / 500, 1.0 / 1000, 1.0 / 2000, 1.0 / 5000, 1.0 / 10000};
-    PaperSizes = {"A0", "A1", "A2", "A3", "A4", "Ax"};
+    StandardScales = BuildStandardScales();
+    for (std::size_t i = 0; i < PaperSizes.size(); ++i) PaperSizes[i] = std::string(paperCodes[i]);
     TitleValues = {};
     FrameOrigin = {};
 
     for (WorkIndex = 0; WorkIndex < static_cast<std::int16_t>(PaperSizes.size()); ++WorkIndex) {
         cbxlstSize.addItem(PaperSizes[static_cast<std::size_t>(WorkIndex)]);
     }
-    for (const char* notes : {"Notes_General", "Notes_Injection", "Notes_Stamping", "Notes_Machining",
-                              "Notes_Casting", "Notes_Rubber", "Notes_Forging", "Notes_Cust"}) {
-        cbxNotes.addItem(notes);
-    }
+    for (std::string_view notes : notesCodes) cbxNotes.addItem(std::string(notes));
     txtDate.setText(services_.todayShortDate());
 
     connection_.GetCatia();
@@ -103,10 +104,6 @@ void MainFrm::cmdRun_Click() {
     if (opOut1.value() == 1) RunBatch(1);
     if (opOut2.value() == 1) RunBatch(2);
     if (opOut3.value() == 1) RunBatch(3);
-}
-
-void MainFrm::RunBatch(int /*OutputMode*/) {
-    // The batch projection driver fills this routine.
 }
 
 void MainFrm::cmdChangeDir_Click() {

@@ -8,17 +8,17 @@
 #include "common/catia/connection.h"
 #include "common/platform/services.h"
 #include "common/ui/form.h"
+#include "planwright/drawing/sheet_layout.h"
+#include "planwright/drawing/sheet_point.h"
+#include "planwright/drawing/standard_scales.h"
 #include "planwright/string_dictionary.h"
 
 namespace qvl::planwright {
 
 using ui::ControlKind;
 
-// A point on a drawing sheet in millimetres.
-struct SheetPoint {
-    double x = 0;
-    double y = 0;
-};
+// The message box style flag of the information icon.
+inline constexpr int informationIcon = 64;
 
 // Planwright's window: the options of a projection run, the work list of model files, the
 // output folder and the run command, with the data that the batch and its drawing steps share.
@@ -70,10 +70,10 @@ public:
     ui::Control& SaveConf = add({"SaveConf", ControlKind::Button, "frmOutOp", {5040, 1320, 1215, 495}, "设为默认"});
 
     // Window-level data, built by Form_Load and kept for the window's life.
-    std::array<double, 19> StandardScales{};        // 100 ... 1/10000; index 6 is 1:1
+    StandardScaleList StandardScales{};             // 100 ... 1/10000; index 6 is 1:1
     std::array<std::string, 6> PaperSizes;          // "A0" ... "A4", "Ax"
     std::array<std::string, 9> TitleValues;
-    std::array<SheetPoint, 6> FrameOrigin{};        // for A4, A3, A2, A1, A0, Ax
+    FrameOrigins FrameOrigin{};                     // for A4, A3, A2, A1, A0, Ax
     StringDictionary dicParts;                      // the work list: display text -> full path
     std::int16_t WorkIndex = 0;
     automation::Object CurrentDrawing;
@@ -104,6 +104,45 @@ public:
     void cmdDelSel_Click();
     void cmdDelAll_Click();
 
+    // The drawing of a run: its document, views, frame, title block, size text and notes.
+    // Starts a drawing from the template of the projection method with one sheet `sheetName`
+    // and saves it in the output folder under a name that overwrites no file. Returns true
+    // when the drawing was made and saved; CurrentDrawing and CurrentSheet are Nothing when no
+    // drawing could be made. Failing calls are skipped.
+    bool CreateDrawingFromTemplate(const std::string& fileName, const std::string& sheetName);
+    // Projects `model` (a Product, or a Body treated as a part) onto `sheet` in four views,
+    // chooses scale and paper and places the views. Sets PaperCode, ViewScale, BlockHeight and
+    // TitleValues 1 and 5. A failing call ends it; a model that does not fit its paper limit
+    // even at the last standard scale is laid out at that scale and then fails.
+    void CreateViews(const automation::Object& model, const automation::Object& sheet, double originX,
+                     double originY, const std::string& maxPaperCode, int outputMode);
+    // Sets PaperCode and ViewScale for a block of views at 1:1; false when the block does not
+    // fit `maxPaperCode` even at the last standard scale.
+    bool FitScaleToPaper(double width, double height, const std::string& maxPaperCode, double spacing);
+    // Places the frame of a paper, or one of the eight notes blocks, from the template as a
+    // component of `targetView` at (x, y). Failing calls are skipped; FrameComponent is the new
+    // frame, or Nothing when none was made.
+    void InsertFrame(const automation::Object& targetView, const std::string& paperCode, double x, double y);
+    void InsertNotes(const automation::Object& targetView, const std::string& notesCode, double x, double y);
+    // TitleValues 0, 2, 3, 4, 6, 7 and 8 of a Product, Body or Solid; failing calls leave
+    // their values empty.
+    void GetPartProperties(const automation::Object& model);
+    // Writes the title texts of the frame component; a text missing from the frame is skipped.
+    void FillTitleBlock(const automation::Object& component, const std::string& name,
+                        const std::string& partNumber, const std::string& material, const std::string& scale,
+                        const std::string& mass);
+    // Frame and title block, size text and notes (each when its value is 1), then moves the
+    // frame origin of the model's paper on. A failing call ends it.
+    void FinishSheet(int addFrame, int addSizeText, int addNotes, const automation::Object& model);
+    void chkAddFrm_Click();
+    // The template drawing of the chosen projection method.
+    std::string templatePath() const;
+
+    // Front-view direction, projection plane and DWG export.
+    void FVDirection(const automation::Object& part);
+    void cmdProjPl_Click();
+    void cmddwg_Click();
+
     const std::string& programFolder() const noexcept { return programFolder_; }
     catia::Connection& connection() const noexcept { return connection_; }
     platform::Services& services() const noexcept { return services_; }
@@ -113,6 +152,12 @@ private:
     // Lists a model file under its display text, keeping the work list's two stores in step.
     Listing addToWorkList(const std::string& fullPath);
     void pickProductComponents(const automation::Object& selection);
+    // A view of the template placed as a component of `targetView`; Nothing when any step fails.
+    automation::Object insertTemplatePiece(const automation::Object& targetView, const std::string& name, double x,
+                                           double y);
+    void orientFrontView(const automation::Object& model, const automation::Object& links,
+                         const automation::Object& behavior);
+    double viewSpacing() const;
 
     catia::Connection& connection_;
     platform::Services& services_;

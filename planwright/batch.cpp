@@ -1,0 +1,185 @@
+// The batch projection driver: the work list's models projected into drawings in one of three
+// output modes — all models on one sheet, one sheet per model, one drawing per model.
+
+#include <optional>
+#include <string>
+
+#include "common/automation/variant.h"
+#include "planwright/batch_run.h"
+#include "planwright/drawing/sheet_layout.h"
+
+namespace qvl::planwright {
+
+using automation::Object;
+using automation::Variant;
+
+namespace {
+
+constexpr const char* runSheetName = "QVL-Planwright";
+constexpr const char* reportCaption = "自动投图";
+constexpr const char* nameCaption = "Quorvel工具箱CATIA版 | 自动投图";
+
+std::string defaultDrawingName(int outputMode, double random) {
+    const char* stem = outputMode == 1 ? "QVL-Planwright-AllViewsInOne_" : "QVL-Planwright-AllSheetsInOne_";
+    return stem + std::to_string(static_cast<int>(random * 100));
+}
+
+// The lines of the work list as they stand when the loop starts, with WorkIndex counting
+// them from 1.
+template <class ModelSteps>
+void forEachListedModel(MainFrm& f, ModelSteps steps) {
+    const int lines = f.lstParts.listCount();
+    for (int line = 0; line < lines; ++line) {
+        f.WorkIndex = static_cast<std::int16_t>(line + 1);
+        steps(line);
+    }
+}
+
+}  // namespace
+
+void MainFrm::RunBatch(int OutputMode) { BatchRun(*this, OutputMode).run(); }
+
+void BatchRun::run() {
+    if (f_.lstParts.listCount() == 0) {
+        f_.connection().message("请先选择要投影的数模文件”");
+        return;
+    }
+    bool drawingMade = true;
+    if (outputMode_ == 1 || outputMode_ == 2) {
+        const std::optional<std::string> name =
+            f_.services().inputBox("请输入要生成的CATDrawing文件名:", nameCaption,
+                                   defaultDrawingName(outputMode_, f_.services().random()));
+        if (!name || name->empty()) {
+            f_.connection().message("必须定义文件名，你也可以使用默认文件名");
+            return;
+        }
+        drawingMade = f_.CreateDrawingFromTemplate(*name, runSheetName);
+    }
+    if (outputMode_ == 1) f_.FrameOrigin = sideBySideFrameOrigins();
+
+    switch (outputMode_) {
+        case 1: allModelsOnOneSheet(drawingMade); break;
+        case 2: sheetPerModel(drawingMade); break;
+        case 3: drawingPerModel(); break;
+        default: break;
+    }
+    report();
+}
+
+void BatchRun::allModelsOnOneSheet(bool drawingMade) {
+    std::optional<std::string> sheetName;
+    trap_([&] { sheetName = f_.CurrentSheet.get("Name").toString(); });
+    if (sheetName) removeSheets(sheetName);
+
+    forEachListedModel(f_, [&](int line) {
+        beginModel(line);
+        project(f_.CurrentModel);
+        explodeFrame();
+        forEachBody([&](const Object& body, long long) {
+            project(body);
+            explodeFrame();
+        });
+        closeModel();
+        checkAndMark(line);
+        endModel(line);
+    });
+
+    clearBackgroundView();
+    trap_([&] { f_.CurrentSheet.call("Update"); });
+    saveRunDrawing(drawingMade);
+    trap_([&] { f_.CurrentSheet.call("Activate"); });
+    reframe();
+}
+
+void BatchRun::sheetPerModel(bool drawingMade) {
+    removeSheets(std::nullopt);
+
+    // A sheet of the model's own; when it cannot be added, no earlier model's sheet is touched.
+    auto addSheet = [&](const std::optional<std::string>& name) {
+        f_.CurrentSheet = Object();
+        if (name) {
+            trap_([&] {
+                f_.CurrentSheet = f_.CurrentDrawing.get("Sheets").object().call("Add", {Variant(*name)}).object();
+            });
+        }
+        setProjectionMethod();
+        resetOrigins();
+    };
+    forEachListedModel(f_, [&](int line) {
+        beginModel(line);
+        const std::optional<std::string> number = partNumber();
+        addSheet(number);
+        project(f_.CurrentModel);
+        setPaper();
+        explodeFrame();
+        forEachBody([&](const Object& body, long long b) {
+            addSheet(number ? std::optional(*number + "-" + std::to_string(b)) : std::nullopt);
+            project(body);
+            setPaper();
+            explodeFrame();
+        });
+        trap_([&] { f_.CurrentSheet.call("Update"); });
+        closeModel();
+        checkAndMark(line);
+        trap_([&] { f_.CurrentSheet.call("Activate"); });
+        reframe();
+        endModel(line);
+    });
+
+    Object sheets;
+    long long count = 0;
+    trap_([&] {
+        sheets = f_.CurrentDrawing.get("Sheets").object();
+        count = sheets.get("Count").toLong();
+    });
+    for (long long i = 1; i <= count; ++i) {
+        f_.CurrentSheet = Object();
+        if (trap_([&] { f_.CurrentSheet = sheets.call("Item", {Variant(i)}).object(); })) clearBackgroundView();
+    }
+    f_.CurrentSheet = Object();
+    saveRunDrawing(drawingMade);
+}
+
+void BatchRun::drawingPerModel() {
+    // One drawing: projected, cleaned, saved, exported and closed.
+    auto drawing = [&](const std::optional<std::string>& name, const Object& subject) {
+        newDrawing(name);
+        resetOrigins();
+        project(subject);
+        setPaper();
+        explodeFrame();
+        trap_([&] { f_.CurrentSheet.call("Activate"); });
+        if (name) removeSheets(name);
+        clearBackgroundView();
+        trap_([&] { f_.CurrentSheet.call("Update"); });
+        trap_([&] { f_.CurrentSheet.call("Activate"); });
+        reframe();
+        trap_([&] { f_.CurrentDrawing.call("Save"); });
+        exportDwg();
+        trap_([&] { f_.CurrentDrawing.call("Close"); });
+    };
+    forEachListedModel(f_, [&](int line) {
+        beginModel(line);
+        const std::optional<std::string> number = partNumber();
+        drawing(number, f_.CurrentModel);
+        forEachBody([&](const Object& body, long long b) {
+            drawing(number ? std::optional(*number + "-" + std::to_string(b)) : std::nullopt, body);
+        });
+        closeModel();
+        // Checked after everything of the model, its body drawings, exports and closing
+        // included: a drawing that did not reach the disk is a failure.
+        checkAndMark(line);
+        endModel(line);
+    });
+}
+
+void BatchRun::report() {
+    if (failures_ > 0) {
+        f_.connection().message("操作完成，有 " + std::to_string(failures_) + " 个文件出现了一点问题，请检查！",
+                                reportCaption);
+    } else {
+        f_.connection().message("操作完成！ ", reportCaption);
+    }
+}
+
+}  // namespace qvl::planwright

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "common/automation/error_trap.h"
+#include "common/automation/object.h"
+#include "planwright/main_frm.h"
+
+namespace qvl::planwright {
+
+// One run of the batch projection: every model of the work list opened, projected onto the
+// run's drawing (or drawings) and closed again, in one of three output modes. Errors of single
+// calls are skipped; a model during which any call failed is counted and marked in the work
+// list, and the run goes on with the next one.
+class BatchRun {
+public:
+    BatchRun(MainFrm& window, int outputMode);
+
+    // Asks for the drawing's name (modes 1 and 2), runs the mode and reports the outcome.
+    void run();
+
+private:
+    // The three output modes.
+    // `drawingMade` tells whether the run's drawing was made and saved at the start.
+    void allModelsOnOneSheet(bool drawingMade);
+    void sheetPerModel(bool drawingMade);
+    void drawingPerModel();
+
+    // Steps shared by the modes.
+    void beginModel(int line);
+    void project(const automation::Object& subject);
+    void setPaper();
+    void explodeFrame();
+    void forEachBody(const std::function<void(const automation::Object& body, long long number)>& bodySteps);
+    void resetOrigins();
+    void setProjectionMethod();
+    void clearBackgroundView();
+    void removeSheets(const std::optional<std::string>& keep);
+    void reframe();
+    bool exportDwg();
+    void checkAndMark(int line);
+    void endModel(int line);
+    void closeModel();
+    std::optional<std::string> partNumber();
+    // Mode 3: a drawing of its own; an error of the run when it cannot be made and saved.
+    void newDrawing(const std::optional<std::string>& name);
+    // Modes 1 and 2: saves and exports the run's drawing; a drawing that was not made, or not
+    // saved or exported, counts as one more file with a problem.
+    void saveRunDrawing(bool drawingMade);
+
+    void report();
+
+    MainFrm& f_;
+    const int outputMode_;
+    automation::ErrorTrap trap_;
+    std::int16_t failures_ = 0;
+};
+
+}  // namespace qvl::planwright

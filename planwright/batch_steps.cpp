@@ -1,0 +1,177 @@
+// The steps that the output modes of a batch run are made of.
+
+#include <string>
+#include <vector>
+
+#include "common/automation/error.h"
+#include "common/automation/variant.h"
+#include "planwright/batch_run.h"
+#include "planwright/drawing/find_view_of_type13.h"
+#include "planwright/drawing/output_path.h"
+#include "planwright/drawing/paper.h"
+#include "planwright/drawing/sheet_layout.h"
+
+namespace qvl::planwright {
+
+using automation::Object;
+using automation::Variant;
+
+namespace {
+
+constexpr int firstAngleProjection = 0;
+constexpr int thirdAngleProjection = 1;
+constexpr const char* failureMark = "-出现错误!";
+
+}  // namespace
+
+BatchRun::BatchRun(MainFrm& window, int outputMode) : f_(window), outputMode_(outputMode) {}
+
+void BatchRun::beginModel(int line) {
+    f_.lstParts.setSelected(line, true);
+    trap_.clear();
+    // A model that cannot be opened leaves CurrentModel Nothing, never the previous model.
+    f_.CurrentModel = Object();
+    trap_([&] {
+        const std::string& path = f_.dicParts.Item(f_.lstParts.list(line));
+        const Object documents = f_.connection().CatiaApp.get("Documents").object();
+        f_.CurrentModel = documents.call("Open", {Variant(path)}).object().get("Product").object();
+    });
+}
+
+void BatchRun::project(const Object& subject) {
+    trap_([&] { f_.CreateViews(subject, f_.CurrentSheet, 0.0, 0.0, f_.cbxlstSize.text(), outputMode_); });
+    trap_([&] { f_.FinishSheet(f_.chkAddFrm.value(), f_.chkAddDes.value(), f_.chkNotes.value(), subject); });
+    trap_([&] { f_.CurrentDrawing.call("Activate"); });
+}
+
+void BatchRun::setPaper() { trap_([&] { f_.CurrentSheet.put("PaperSize", catiaPaperSize(f_.PaperCode)); }); }
+
+// The frame becomes ordinary sheet elements. The reference is dropped afterwards, so that a
+// later model without a frame never meets this one again.
+void BatchRun::explodeFrame() {
+    if (f_.FrameComponent.isNothing()) return;
+    trap_([&] { f_.FrameComponent.call("Explode"); });
+    f_.FrameComponent = Object();
+}
+
+// Each body of a multi-body part, projected again as a part of its own, when the window asks
+// for it. Assemblies are projected as a whole only.
+void BatchRun::forEachBody(const std::function<void(const Object& body, long long number)>& bodySteps) {
+    if (f_.chkMutiBodies.value() != 1) return;
+    long long children = -1;
+    trap_([&] { children = f_.CurrentModel.get("Products").object().get("Count").toLong(); });
+    if (children != 0) return;
+    Object bodies;
+    long long count = 0;
+    trap_([&] {
+        bodies = f_.CurrentModel.get("Parent").object().get("Part").object().get("Bodies").object();
+        count = bodies.get("Count").toLong();
+    });
+    if (count <= 1) return;
+    for (long long number = 1; number <= count; ++number) {
+        Object body;
+        if (trap_([&] { body = bodies.call("Item", {Variant(number)}).object(); })) bodySteps(body, number);
+    }
+}
+
+void BatchRun::resetOrigins() { f_.FrameOrigin = {}; }
+
+void BatchRun::setProjectionMethod() {
+    if (f_.op1st.value() == 1) {
+        trap_([&] { f_.CurrentSheet.put("ProjectionMethod", firstAngleProjection); });
+    } else if (f_.op3rd.value() == 1) {
+        trap_([&] { f_.CurrentSheet.put("ProjectionMethod", thirdAngleProjection); });
+    }
+}
+
+// Deletes every component still left on the sheet's background view; exploded frames and
+// notes are no components any more.
+void BatchRun::clearBackgroundView() {
+    Object components;
+    trap_([&] { components = FindViewOfType13(f_.CurrentSheet).get("Components").object(); });
+    Object selection;
+    trap_([&] { selection = f_.CurrentDrawing.get("Selection").object(); });
+    trap_([&] { selection.call("Clear"); });
+    long long count = 0;
+    trap_([&] { count = components.get("Count").toLong(); });
+    for (long long i = 1; i <= count; ++i) {
+        trap_([&] { selection.call("Add", {components.call("Item", {Variant(i)})}); });
+    }
+    // An empty selection has nothing to delete.
+    if (count > 0) trap_([&] { selection.call("Delete"); });
+}
+
+// Removes every sheet of the drawing but the one named `keep` (all of them without it); CATIA
+// refuses to remove the last sheet, which then stays.
+void BatchRun::removeSheets(const std::optional<std::string>& keep) {
+    Object sheets;
+    trap_([&] { sheets = f_.CurrentDrawing.get("Sheets").object(); });
+    long long count = 0;
+    trap_([&] { count = sheets.get("Count").toLong(); });
+    std::vector<std::string> names;
+    for (long long i = 1; i <= count; ++i) {
+        trap_([&] { names.push_back(sheets.call("Item", {Variant(i)}).object().get("Name").toString()); });
+    }
+    for (const std::string& name : names) {
+        if (keep && name == *keep) continue;
+        trap_([&] { sheets.call("Remove", {Variant(name)}); });
+    }
+}
+
+void BatchRun::reframe() {
+    trap_([&] {
+        f_.connection().CatiaApp.get("ActiveWindow").object().get("ActiveViewer").object().call("Reframe");
+    });
+}
+
+bool BatchRun::exportDwg() {
+    if (f_.chkDwg.value() != 1) return true;
+    return trap_([&] {
+        const std::string name = DwgExportName(f_.lblOutFolder2.caption(), f_.CurrentDrawing.get("Name").toString());
+        f_.CurrentDrawing.call("ExportData", {Variant(name), Variant("dwg")});
+    });
+}
+
+void BatchRun::checkAndMark(int line) {
+    if (!trap_.failed()) return;
+    ++failures_;
+    trap_.clear();
+    const std::string key = f_.lstParts.list(line);
+    if (f_.dicParts.Exists(key)) {
+        const std::string marked = key + failureMark;
+        // The list line changes only with its key, so that both stores stay equal.
+        if (trap_([&] { f_.dicParts.Key(key, marked); })) f_.lstParts.setList(line, marked);
+    }
+    trap_.clear();
+}
+
+void BatchRun::endModel(int line) { f_.lstParts.setSelected(line, false); }
+
+void BatchRun::closeModel() { trap_([&] { f_.CurrentModel.get("Parent").object().call("Close"); }); }
+
+std::optional<std::string> BatchRun::partNumber() {
+    std::optional<std::string> number;
+    trap_([&] { number = f_.CurrentModel.get("PartNumber").toString(); });
+    return number;
+}
+
+void BatchRun::newDrawing(const std::optional<std::string>& name) {
+    // Without a new drawing the steps that follow must not reach the one closed before.
+    f_.CurrentDrawing = Object();
+    f_.CurrentSheet = Object();
+    if (!name) return;
+    if (!f_.CreateDrawingFromTemplate(*name, *name)) {
+        trap_([] {
+            throw automation::Error(automation::errc::serverFailure,
+                                    "The drawing could not be made from its template and saved");
+        });
+    }
+}
+
+void BatchRun::saveRunDrawing(bool drawingMade) {
+    const bool saved = trap_([&] { f_.CurrentDrawing.call("Save"); });
+    const bool exported = exportDwg();
+    if (!drawingMade || !saved || !exported) ++failures_;
+}
+
+}  // namespace qvl::planwright
