@@ -1,3 +1,5 @@
+#include <memory>
+
 #include "common/catia/connection.h"
 #include "common/catia/window_placement.h"
 #include "orderloom/main_form.h"
@@ -7,48 +9,40 @@
 namespace qvl::scenario {
 namespace {
 
-// Planwright: the connection module and the main window, started by `Main`.
-class Planwright : public ProgramInstance {
+// A running program: its own copy of the connection module and its main window, started by
+// `Main` as the program's start-up does.
+class RunningProgram : public ProgramInstance {
 public:
-    explicit Planwright(Machine& machine)
-        : connection_(catia::Program::Planwright, machine.automation, machine.services),
-          window_(connection_, machine.services, machine.programFolder) {
-        catia::Main(window_, machine.windows);
+    template <class MakeWindow>
+    RunningProgram(Machine& machine, catia::Program program, MakeWindow makeWindow)
+        : connection_(program, machine.automation, machine.services), window_(makeWindow(connection_)) {
+        catia::Main(*window_, machine.windows);
     }
-    ui::Form& mainWindow() override { return window_; }
+    ui::Form& mainWindow() override { return *window_; }
 
 private:
     catia::Connection connection_;
-    planwright::MainFrm window_;
+    std::unique_ptr<ui::Form> window_;
 };
 
-// Orderloom: the connection module and the palette window, which drives CATIA's dialogs
-// through window messages.
-class Orderloom : public ProgramInstance {
-public:
-    explicit Orderloom(Machine& machine)
-        : connection_(catia::Program::Orderloom, machine.automation, machine.services),
-          window_(connection_, machine.services, machine.windowMessages) {
-        catia::Main(window_, machine.windows);
-    }
-    ui::Form& mainWindow() override { return window_; }
+std::unique_ptr<ProgramInstance> planwright(Machine& machine) {
+    return std::make_unique<RunningProgram>(machine, catia::Program::Planwright, [&](catia::Connection& c) {
+        return std::make_unique<planwright::MainFrm>(c, machine.services, machine.programFolder);
+    });
+}
 
-private:
-    catia::Connection connection_;
-    orderloom::MainForm window_;
-};
-
-template <class Program>
-ProgramLauncher launcher() {
-    return [](Machine& machine) -> std::unique_ptr<ProgramInstance> { return std::make_unique<Program>(machine); };
+std::unique_ptr<ProgramInstance> orderloom(Machine& machine) {
+    return std::make_unique<RunningProgram>(machine, catia::Program::Orderloom, [&](catia::Connection& c) {
+        return std::make_unique<orderloom::MainForm>(c, machine.services, machine.windowMessages);
+    });
 }
 
 }  // namespace
 
 const std::map<std::string, ProgramLauncher>& programLaunchers() {
     static const std::map<std::string, ProgramLauncher> launchers{
-        {"planwright", launcher<Planwright>()},
-        {"orderloom", launcher<Orderloom>()},
+        {"planwright", planwright},
+        {"orderloom", orderloom},
     };
     return launchers;
 }
