@@ -10,6 +10,7 @@
 #include "scenario/runner.h"
 #include "scenario/script.h"
 #include "scenario/workspace.h"
+#include "sim/render/drawing_svg.h"
 
 namespace fs = std::filesystem;
 
@@ -54,6 +55,12 @@ int main(int argc, char** argv) {
             std::cout << event.dump(-1, ' ', false, qvl::platform::Json::error_handler_t::replace) << '\n';
         });
         runner.run(lines);
+        if (keep) {
+            // People look at what a run produced: every drawing on the disk gets its picture.
+            for (const std::string& problem : qvl::sim::renderSavedDrawings(runner.disk())) {
+                std::cerr << "warning: no picture of " << problem << '\n';
+            }
+        }
     } catch (const qvl::scenario::ScriptError& e) {
         std::cout.flush();
         std::cerr << *file << ':' << e.line() << ": " << e.what() << '\n';

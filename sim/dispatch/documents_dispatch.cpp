@@ -32,6 +32,14 @@ public:
         method("Open", [this](Args args) {
             return Variant(document(this->server(), session().open(automation::argument(args, 0).toString())));
         });
+        // NewFrom(path): a new document that starts as a copy of the file.
+        method("NewFrom", [this](Args args) {
+            return Variant(document(this->server(), session().newFrom(automation::argument(args, 0).toString())));
+        });
+        // Read(path): the file loaded without a window.
+        method("Read", [this](Args args) {
+            return Variant(document(this->server(), session().read(automation::argument(args, 0).toString())));
+        });
         method("Add", [this](Args args) {
             return Variant(document(this->server(), session().add(kindToAdd(automation::argument(args, 0).toString()))));
         });

@@ -5,6 +5,7 @@
 #include "common/automation/object.h"
 #include "sim/dispatch/server.h"
 #include "sim/model/document.h"
+#include "sim/model/drawing/drawing.h"
 #include "sim/model/element.h"
 
 // The automation objects of the simulated CATIA, one type name each. Each returns the one live
@@ -41,5 +42,22 @@ Object bodies(Server& server, Document& partDocument);
 Object body(Server& server, Document& partDocument, Body& body);
 Object axisSystems(Server& server, Document& partDocument);
 Object axisSystem(Server& server, Document& partDocument, AxisSystem& axisSystem);
+
+// A drawing's content. A view's objects know its sheet, a component's the view that holds it.
+using DocumentPtr = std::shared_ptr<Document>;
+using SheetPtr = std::shared_ptr<DrawingSheet>;
+using ViewPtr = std::shared_ptr<DrawingView>;
+Object drawingSheets(Server& server, const DocumentPtr& drawing);
+Object drawingSheet(Server& server, const DocumentPtr& drawing, const SheetPtr& sheet);
+Object drawingViews(Server& server, const DocumentPtr& drawing, const SheetPtr& sheet);
+Object drawingView(Server& server, const DocumentPtr& drawing, const SheetPtr& sheet, const ViewPtr& view);
+Object generativeBehavior(Server& server, const DocumentPtr& drawing, const SheetPtr& sheet, const ViewPtr& view);
+Object generativeLinks(Server& server, const DocumentPtr& drawing, const SheetPtr& sheet, const ViewPtr& view);
+Object drawingTexts(Server& server, const DocumentPtr& drawing, const ViewPtr& view);
+Object drawingText(Server& server, const DocumentPtr& drawing, const std::shared_ptr<DrawingText>& text);
+Object textProperties(Server& server, const DocumentPtr& drawing, const std::shared_ptr<DrawingText>& text);
+Object drawingComponents(Server& server, const DocumentPtr& drawing, const ViewPtr& view);
+Object drawingComponent(Server& server, const DocumentPtr& drawing, const ViewPtr& holder,
+                        const std::shared_ptr<DrawingComponent>& component);
 
 }  // namespace qvl::sim::objects

@@ -54,6 +54,20 @@ Object element(Server& server, const Element& element) {
         Object operator()(Part*) const { return part(server, *element.document); }
         Object operator()(Body* b) const { return body(server, *element.document, *b); }
         Object operator()(AxisSystem* a) const { return axisSystem(server, *element.document, *a); }
+        Object operator()(const SheetPtr& sheet) const { return drawingSheet(server, element.document, sheet); }
+        Object operator()(const ViewPtr& view) const {
+            SheetPtr sheet = element.document->drawing().sheetHolding(*view);
+            if (!sheet) throw Refusal("the view has been deleted");
+            return drawingView(server, element.document, sheet, view);
+        }
+        Object operator()(const std::shared_ptr<DrawingText>& text) const {
+            return drawingText(server, element.document, text);
+        }
+        Object operator()(const std::shared_ptr<DrawingComponent>& component) const {
+            ViewPtr holder = element.document->drawing().viewHolding(*component);
+            if (!holder) throw Refusal("the component is no longer placed");
+            return drawingComponent(server, element.document, holder, component);
+        }
     };
     return std::visit(Visit{server, element}, element.target);
 }

@@ -1,6 +1,7 @@
 #include "sim/dispatch/arguments.h"
 #include "sim/dispatch/objects.h"
 #include "sim/dispatch/sim_dispatch.h"
+#include "sim/model/drawing/drawing_removal.h"
 #include "sim/model/interactive_selection.h"
 #include "sim/model/refusal.h"
 
@@ -22,6 +23,16 @@ public:
             std::optional<Element> element = elementOf(argument(args, 0).object());
             if (!element) throw Refusal("only objects of a CATIA document can be selected");
             selection().add(std::move(*element));
+            return Variant();
+        });
+        // Deletes every selected object from the drawing; nothing when one of them cannot go.
+        method("Delete", [this](Args) {
+            Drawing& drawing = owner()->drawing();
+            auto item = [this](std::size_t i) { return selection().item(static_cast<long long>(i)); };
+            for (std::size_t i = 1; i <= selection().count(); ++i) checkDeletable(drawing, item(i));
+            for (std::size_t i = 1; i <= selection().count(); ++i) deleteElement(drawing, item(i));
+            selection().clear();
+            owner()->setModified(true);
             return Variant();
         });
         property("Count", [this](Args) { return countOf(selection().count()); });

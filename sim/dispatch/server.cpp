@@ -2,7 +2,7 @@
 
 namespace qvl::sim {
 
-Server::Server(const platform::VirtualDisk& disk, platform::Transcript& transcript) : session_(disk, transcript) {}
+Server::Server(platform::VirtualDisk& disk, platform::Transcript& transcript) : session_(disk, transcript) {}
 
 automation::Object Server::object(const void* target, std::string_view typeName, const Maker& make) {
     auto key = std::make_pair(target, std::string(typeName));

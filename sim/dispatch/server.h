@@ -22,7 +22,7 @@ namespace qvl::sim {
 // fails as calls on a CATIA that went away do.
 class Server : public std::enable_shared_from_this<Server> {
 public:
-    Server(const platform::VirtualDisk& disk, platform::Transcript& transcript);
+    Server(platform::VirtualDisk& disk, platform::Transcript& transcript);
 
     Session& session() noexcept { return session_; }
     FaultPlan& faults() noexcept { return faults_; }

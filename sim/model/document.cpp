@@ -1,6 +1,7 @@
 #include "sim/model/document.h"
 
 #include "common/platform/windows_path.h"
+#include "sim/model/drawing/drawing.h"
 #include "sim/model/refusal.h"
 
 namespace qvl::sim {
@@ -39,6 +40,20 @@ void Document::markClosed() {
 Product& Document::product() {
     if (!product_) throw Refusal(name_ + " has no product");
     return *product_;
+}
+
+Drawing& Document::drawing() {
+    if (!drawing_) throw Refusal(name_ + " is no drawing");
+    return *drawing_;
+}
+
+const Drawing& Document::drawing() const { return const_cast<Document*>(this)->drawing(); }
+
+void Document::setDrawing(std::unique_ptr<Drawing> drawing) { drawing_ = std::move(drawing); }
+
+void Document::rename(std::string name, std::string fullPath) {
+    name_ = std::move(name);
+    fullPath_ = std::move(fullPath);
 }
 
 const Product& Document::product() const { return const_cast<Document*>(this)->product(); }

@@ -10,6 +10,8 @@
 
 namespace qvl::sim {
 
+class Drawing;
+
 enum class DocumentKind { Part, Product, Drawing };
 
 // The world-file name of a kind ("Part") and its file extension ("CATPart").
@@ -17,7 +19,7 @@ const char* kindName(DocumentKind kind);
 const char* extensionOf(DocumentKind kind);
 
 // A document loaded in CATIA. A part document has a root product and a part, a product document
-// a root product whose children instantiate other documents, a drawing document its content.
+// a root product whose children instantiate other documents, a drawing document its sheets.
 class Document : public std::enable_shared_from_this<Document> {
 public:
     // A document read from the file `fullPath`, or a new one (`fullPath` empty) named `name`.
@@ -55,9 +57,14 @@ public:
     const Part& part() const;
     void setPart(std::unique_ptr<Part> part) { part_ = std::move(part); }
 
-    // What a drawing holds, in the world file format.
-    const platform::Json& drawingContent() const noexcept { return drawingContent_; }
-    void setDrawingContent(platform::Json content) { drawingContent_ = std::move(content); }
+    // What a drawing document holds; refused by other kinds.
+    Drawing& drawing();
+    const Drawing& drawing() const;
+    void setDrawing(std::unique_ptr<Drawing> drawing);
+
+    // A document saved under another file, or a new document made from a file, takes that
+    // name and path (an empty path: a document that was never saved).
+    void rename(std::string name, std::string fullPath);
 
     Selection& selection() noexcept { return selection_; }
 
@@ -69,7 +76,7 @@ private:
     bool closed_ = false;
     std::unique_ptr<Product> product_;
     std::unique_ptr<Part> part_;
-    platform::Json drawingContent_;
+    std::unique_ptr<Drawing> drawing_;
     Selection selection_;
 };
 

@@ -45,17 +45,27 @@ std::shared_ptr<Document> DocumentStore::load(std::string_view windowsPath) {
     if (auto other = findByName(name)) {
         throw Refusal("a document named " + name + " is already loaded from " + other->fullName());
     }
-    std::optional<std::string> text = disk_.readFile(*fullPath);
-    if (!text) throw Refusal("cannot read " + *fullPath);
+    auto document = build(*fullPath);
+    // A child may have taken the name meanwhile (a product that instantiates a namesake).
+    if (auto other = findByName(name)) {
+        throw Refusal("a document named " + name + " is already loaded from " + other->fullName());
+    }
+    documents_.push_back(document);
+    return document;
+}
 
-    loading_.push_back(*fullPath);
+std::shared_ptr<Document> DocumentStore::build(const std::string& fullPath) {
+    std::optional<std::string> text = disk_.readFile(fullPath);
+    if (!text) throw Refusal("cannot read " + fullPath);
+
+    loading_.push_back(fullPath);
     struct Unwind {
         std::vector<std::string>& stack;
         ~Unwind() { stack.pop_back(); }
     } unwind{loading_};
 
-    std::string folder = platform::folderOf(*fullPath);
-    auto document = readWorldDocument(*text, *fullPath, [&](const std::string& file, std::string& whyNot) {
+    std::string folder = platform::folderOf(fullPath);
+    return readWorldDocument(*text, fullPath, [&](const std::string& file, std::string& whyNot) {
         std::string childPath = isAbsolute(file) ? file : platform::joinPath(folder, file);
         try {
             return load(childPath);
@@ -64,12 +74,14 @@ std::shared_ptr<Document> DocumentStore::load(std::string_view windowsPath) {
             return std::shared_ptr<Document>();
         }
     });
-    // A child may have taken the name meanwhile (a product that instantiates a namesake).
-    if (auto other = findByName(name)) {
-        throw Refusal("a document named " + name + " is already loaded from " + other->fullName());
-    }
-    documents_.push_back(document);
-    return document;
+}
+
+std::shared_ptr<Document> DocumentStore::readCopy(std::string_view windowsPath) {
+    forgetUnloaded();
+    if (!isAbsolute(windowsPath)) throw Refusal(std::string(windowsPath) + " is no absolute path");
+    std::optional<std::string> fullPath = existingFile(windowsPath);
+    if (!fullPath) throw Refusal("no file " + std::string(windowsPath));
+    return build(*fullPath);
 }
 
 void DocumentStore::adopt(const std::shared_ptr<Document>& document) {

@@ -23,6 +23,10 @@ public:
     // document, and a file whose name is taken by another loaded document.
     std::shared_ptr<Document> load(std::string_view windowsPath);
 
+    // A document built from the file at `windowsPath` that is not loaded: the start of a new
+    // document. The documents that it instantiates are loaded as `load` loads them.
+    std::shared_ptr<Document> readCopy(std::string_view windowsPath);
+
     // Takes a new document in; its name must be free.
     void adopt(const std::shared_ptr<Document>& document);
 
@@ -39,6 +43,7 @@ public:
 
 private:
     void forgetUnloaded();
+    std::shared_ptr<Document> build(const std::string& fullPath);
     std::shared_ptr<Document> findByPath(std::string_view fullPath) const;
 
     const platform::VirtualDisk& disk_;

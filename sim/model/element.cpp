@@ -8,6 +8,10 @@ struct TypeNameOf {
     std::string operator()(Part*) const { return "Part"; }
     std::string operator()(Body*) const { return "Body"; }
     std::string operator()(AxisSystem*) const { return "AxisSystem"; }
+    std::string operator()(const std::shared_ptr<DrawingSheet>&) const { return "DrawingSheet"; }
+    std::string operator()(const std::shared_ptr<DrawingView>&) const { return "DrawingView"; }
+    std::string operator()(const std::shared_ptr<DrawingText>&) const { return "DrawingText"; }
+    std::string operator()(const std::shared_ptr<DrawingComponent>&) const { return "DrawingComponent"; }
 };
 
 }  // namespace

@@ -11,14 +11,21 @@ class Product;
 struct Part;
 struct Body;
 struct AxisSystem;
+class DrawingSheet;
+class DrawingView;
+struct DrawingText;
+struct DrawingComponent;
 
 // An object of a document that can be selected: the node itself and the document that holds it,
-// which keeps the node alive.
+// which keeps the node alive. Drawing elements can be deleted, so they are held by shared
+// pointer.
 struct Element {
     std::shared_ptr<Document> document;
-    std::variant<Product*, Part*, Body*, AxisSystem*> target;
+    std::variant<Product*, Part*, Body*, AxisSystem*, std::shared_ptr<DrawingSheet>, std::shared_ptr<DrawingView>,
+                 std::shared_ptr<DrawingText>, std::shared_ptr<DrawingComponent>>
+        target;
 
-    // CATIA's type name of the object ("Product", "Body", ...).
+    // CATIA's type name of the object ("Product", "Body", "DrawingView", ...).
     std::string typeName() const;
 
     friend bool operator==(const Element& a, const Element& b) { return a.target == b.target; }

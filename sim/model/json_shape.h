@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/platform/transcript.h"
 #include "sim/model/geometry.h"
@@ -19,6 +20,10 @@ std::string at(const std::string& where, std::size_t index);
 std::string optionalString(const Json& object, const char* key, const std::string& where, std::string fallback = "");
 std::string requiredString(const Json& object, const char* key, const std::string& where);
 std::optional<double> optionalNumber(const Json& object, const char* key, const std::string& where);
+std::optional<long long> optionalInteger(const Json& object, const char* key, const std::string& where);
+std::optional<bool> optionalBool(const Json& object, const char* key, const std::string& where);
+// Exactly `count` numbers.
+std::vector<double> numberList(const Json& value, std::size_t count, const std::string& where);
 // The array under `key`, or an empty array when the key is missing.
 const Json& optionalArray(const Json& object, const char* key, const std::string& where);
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/platform/script_fault.h"
+#include "sim/model/drawing/drawing.h"
 #include "sim/model/refusal.h"
 
 namespace qvl::sim {
@@ -17,6 +18,27 @@ std::vector<std::string_view> splitNames(std::string_view path) {
         if (slash == std::string_view::npos) return names;
         start = slash + 1;
     }
+}
+
+// In a drawing: a sheet, a view of it, or a text or component of that view.
+Element resolveInDrawing(const std::shared_ptr<Document>& document, const std::vector<std::string_view>& steps) {
+    const Drawing& drawing = document->drawing();
+    std::optional<std::size_t> sheetAt = drawing.findSheet(steps[0]);
+    if (!sheetAt) throw Refusal(document->name() + " has no sheet " + std::string(steps[0]));
+    const auto& sheet = drawing.sheets[*sheetAt];
+    if (steps.size() == 1) return Element{document, sheet};
+    auto view = sheet->findView(steps[1]);
+    if (!view) throw Refusal("the sheet " + sheet->name + " has no view " + std::string(steps[1]));
+    if (steps.size() == 2) return Element{document, view};
+    if (steps.size() == 3) {
+        for (const auto& text : view->content.texts) {
+            if (text->name == steps[2]) return Element{document, text};
+        }
+        for (const auto& component : view->components) {
+            if (component->name == steps[2]) return Element{document, component};
+        }
+    }
+    throw Refusal("the view " + view->name + " holds no " + std::string(steps[2]));
 }
 
 }  // namespace
@@ -36,9 +58,14 @@ Element resolvePickPath(const Session& session, std::string_view path) {
         document = session.active();
         if (!document) throw fault("no document is active in CATIA");
     }
-    if (document->kind() == DocumentKind::Drawing) throw fault(document->name() + " holds nothing that can be picked");
-
     std::vector<std::string_view> steps = splitNames(names);
+    if (document->kind() == DocumentKind::Drawing) {
+        try {
+            return resolveInDrawing(document, steps);
+        } catch (const Refusal& e) {
+            throw fault(e.what());
+        }
+    }
     Product* node = &document->product();
     if (steps.front() != node->name()) {
         throw fault("the root of " + document->name() + " is " + node->name() + ", not " + std::string(steps.front()));

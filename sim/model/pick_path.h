@@ -10,7 +10,8 @@ namespace qvl::sim {
 // The object that a person's pick names: names from a document's root joined by '/', in the
 // active document or, after "File.CATProduct:", in that open document. The root of a part or
 // product document is its root product, named by its part number; below it come instances by
-// their instance names. A path that names nothing is a fault of the script
+// their instance names. In a drawing the root is a sheet, then a view by its name, then a text
+// or component of that view ("Sheet.1/Front view"). A path that names nothing is a fault of the script
 // (platform::ScriptFault).
 Element resolvePickPath(const Session& session, std::string_view path);
 

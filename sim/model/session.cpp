@@ -5,6 +5,7 @@
 
 #include "common/platform/script_fault.h"
 #include "common/platform/windows_path.h"
+#include "sim/model/drawing/drawing.h"
 #include "sim/model/product_reorder_target.h"
 #include "sim/model/refusal.h"
 
@@ -17,7 +18,11 @@ constexpr const char* chinesePrompt = "选择对象或命令";
 
 // Every document that `document` instantiates, directly or further down.
 void collectInstantiated(const Document& document, std::set<const Document*>& reached) {
-    if (!reached.insert(&document).second || document.kind() == DocumentKind::Drawing) return;
+    if (!reached.insert(&document).second) return;
+    if (document.kind() == DocumentKind::Drawing) {
+        for (const auto& linked : document.drawing().linkedDocuments()) collectInstantiated(*linked, reached);
+        return;
+    }
     for (const auto& child : document.product().properties().children) {
         if (child->referenceDocument()) collectInstantiated(*child->referenceDocument(), reached);
     }
@@ -25,8 +30,8 @@ void collectInstantiated(const Document& document, std::set<const Document*>& re
 
 }  // namespace
 
-Session::Session(const platform::VirtualDisk& disk, platform::Transcript& transcript)
-    : store_(disk), transcript_(transcript) {
+Session::Session(platform::VirtualDisk& disk, platform::Transcript& transcript)
+    : disk_(disk), store_(disk), transcript_(transcript) {
     controllers_["CATSysCacheSettingCtrl"] = SettingController{};
 }
 
@@ -53,19 +58,28 @@ std::shared_ptr<Document> Session::open(std::string_view windowsPath) {
     return document;
 }
 
-std::shared_ptr<Document> Session::add(DocumentKind kind) {
+std::string Session::newName(DocumentKind kind) {
     std::string name;
     do {
         name = std::string(kindName(kind)) + std::to_string(++newDocumentCounts_[kind]) + "." + extensionOf(kind);
     } while (store_.isNameTaken(name));
+    return name;
+}
 
-    auto document = std::make_shared<Document>(kind, name, "");
+void Session::showInNewWindow(const std::shared_ptr<Document>& document) {
     document->setModified(true);
+    store_.adopt(document);
+    open_.push_back(document);
+    makeActive(document);
+}
+
+std::shared_ptr<Document> Session::add(DocumentKind kind) {
+    auto document = std::make_shared<Document>(kind, newName(kind), "");
     if (kind == DocumentKind::Drawing) {
-        document->setDrawingContent({{"kind", "Drawing"}, {"sheets", platform::Json::array()}});
+        document->setDrawing(Drawing::makeNew());
     } else {
         ProductProperties properties;
-        properties.partNumber = platform::baseNameOf(name);
+        properties.partNumber = platform::baseNameOf(document->name());
         document->setProduct(std::make_unique<Product>(*document, std::move(properties)));
         if (kind == DocumentKind::Part) {
             auto part = std::make_unique<Part>();
@@ -73,15 +87,36 @@ std::shared_ptr<Document> Session::add(DocumentKind kind) {
             document->setPart(std::move(part));
         }
     }
-    store_.adopt(document);
-    open_.push_back(document);
-    makeActive(document);
+    showInNewWindow(document);
+    return document;
+}
+
+std::shared_ptr<Document> Session::newFrom(std::string_view windowsPath) {
+    std::shared_ptr<Document> document = store_.readCopy(windowsPath);
+    document->rename(newName(document->kind()), "");
+    showInNewWindow(document);
+    return document;
+}
+
+std::shared_ptr<Document> Session::read(std::string_view windowsPath) {
+    std::shared_ptr<Document> document = store_.load(windowsPath);
+    if (std::find(read_.begin(), read_.end(), document) == read_.end()) read_.push_back(document);
     return document;
 }
 
 void Session::close(Document& document) {
+    auto wasRead = std::find_if(read_.begin(), read_.end(), [&](const auto& d) { return d.get() == &document; });
+    std::shared_ptr<Document> keepRead;
+    if (wasRead != read_.end()) {
+        keepRead = *wasRead;
+        read_.erase(wasRead);
+    }
     auto found = std::find_if(open_.begin(), open_.end(), [&](const auto& d) { return d.get() == &document; });
-    if (found == open_.end()) throw Refusal(document.name() + " has no window to close");
+    if (found == open_.end()) {
+        if (!keepRead) throw Refusal(document.name() + " has no window to close");
+        unloadUnreachable();
+        return;
+    }
     std::size_t position = static_cast<std::size_t>(found - open_.begin());
     bool wasActive = active_.get() == &document;
     std::shared_ptr<Document> keep = *found;
@@ -99,6 +134,7 @@ void Session::close(Document& document) {
 void Session::unloadUnreachable() {
     std::set<const Document*> reached;
     for (const auto& document : open_) collectInstantiated(*document, reached);
+    for (const auto& document : read_) collectInstantiated(*document, reached);
     for (const auto& document : store_.loaded()) {
         if (!reached.count(document.get())) document->markClosed();
     }

@@ -38,7 +38,7 @@ struct SettingController {
 // calls CATIA; a refused request throws Refusal.
 class Session {
 public:
-    Session(const platform::VirtualDisk& disk, platform::Transcript& transcript);
+    Session(platform::VirtualDisk& disk, platform::Transcript& transcript);
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -54,9 +54,15 @@ public:
     std::shared_ptr<Document> open(std::string_view windowsPath);
     // A new, never-saved document in a window of its own, made active.
     std::shared_ptr<Document> add(DocumentKind kind);
-    // Closes the document's window; the next window's document becomes active. A document that
-    // no open document instantiates any more is gone from CATIA, and so are the documents that
-    // only it instantiated.
+    // A new, never-saved document in a window of its own that starts as a copy of the file,
+    // made active. Refuses a missing file and one that is no world document.
+    std::shared_ptr<Document> newFrom(std::string_view windowsPath);
+    // Loads the file without a window (a document that is open already is taken as it is). It
+    // stays loaded until it is closed.
+    std::shared_ptr<Document> read(std::string_view windowsPath);
+    // Closes the document's window (or lets go of a document read without one); the next
+    // window's document becomes active. A document that no open or read document instantiates
+    // or projects any more is gone from CATIA, and so are the documents that only it held.
     void close(Document& document);
     // Refuses a document that has no window.
     void activate(Document& document);
@@ -69,6 +75,7 @@ public:
     std::shared_ptr<Document> findOpen(std::string_view name) const;
     bool isOpen(const Document& document) const;
     const DocumentStore& store() const noexcept { return store_; }
+    platform::VirtualDisk& disk() noexcept { return disk_; }
 
     // A command started in CATIA, as a person sees it. The reorder command of the interface
     // language opens the graph-tree-reordering dialog for the product in the active document's
@@ -91,11 +98,18 @@ private:
     void makeActive(const std::shared_ptr<Document>& document) { active_ = document; }
     void unloadUnreachable();
 
+    // The name that a new document of the kind gets ("Drawing1.CATDrawing"), free in CATIA.
+    std::string newName(DocumentKind kind);
+    void showInNewWindow(const std::shared_ptr<Document>& document);
+
+    platform::VirtualDisk& disk_;
     DocumentStore store_;
     platform::Transcript& transcript_;
     ApplicationSettings settings_;
     std::map<std::string, SettingController, std::less<>> controllers_;
     std::vector<std::shared_ptr<Document>> open_;
+    // Documents read without a window, until they are closed.
+    std::vector<std::shared_ptr<Document>> read_;
     std::shared_ptr<Document> active_;
     std::map<DocumentKind, int> newDocumentCounts_;
     std::deque<PickAnswer> picks_;

@@ -1,6 +1,7 @@
 #include "sim/model/world_reader.h"
 
 #include "common/platform/windows_path.h"
+#include "sim/model/drawing/drawing_reader.h"
 #include "sim/model/json_shape.h"
 #include "sim/model/refusal.h"
 
@@ -96,7 +97,7 @@ std::shared_ptr<Document> readWorldDocument(std::string_view text, const std::st
 
         auto document = std::make_shared<Document>(*kind, platform::fileNameOf(fullPath), fullPath);
         if (*kind == DocumentKind::Drawing) {
-            document->setDrawingContent(root);
+            document->setDrawing(readDrawing(root, loadChild));
             return document;
         }
         document->setProduct(std::make_unique<Product>(*document, readProperties(root, fullPath)));

@@ -1,18 +1,14 @@
 #include "sim/model/world_writer.h"
 
-#include <cmath>
-#include <cstdint>
+#include "sim/model/drawing/drawing_writer.h"
+#include "sim/model/world_number.h"
 
 namespace qvl::sim {
 namespace {
 
 using platform::Json;
 
-// Whole numbers are written without a fraction, as a world file's author writes them.
-Json number(double value) {
-    if (std::trunc(value) == value && std::fabs(value) < 1e15) return static_cast<std::int64_t>(value);
-    return value;
-}
+Json number(double value) { return worldNumber(value); }
 
 Json vec3(const Vec3& v) { return Json::array({number(v.x), number(v.y), number(v.z)}); }
 
@@ -60,7 +56,7 @@ void writeChildren(const Product& product, Json& out) {
 }  // namespace
 
 Json worldContent(const Document& document) {
-    if (document.kind() == DocumentKind::Drawing) return document.drawingContent();
+    if (document.kind() == DocumentKind::Drawing) return drawingJson(document.drawing());
     Json out = Json::object();
     out["kind"] = kindName(document.kind());
     writeProperties(document.product().properties(), out);

@@ -64,11 +64,12 @@ TEST_F(DumpTest, SavedMeansAFileOnDiskWithoutChanges) {
     EXPECT_FALSE(sim.dumpDocument("Nothing.CATPart").has_value());
 }
 
-TEST_F(DumpTest, ADrawingFileKeepsItsContent) {
+TEST_F(DumpTest, ADrawingDumpsAsItsWorldFileWithDefaultsFilledIn) {
     const char* drawing = R"({"kind": "Drawing", "standard": 1, "sheets": [{"name": "A3", "detail": true, "views": []}]})";
     write("C:\\QVL\\Template\\DrwFrame_All.CATDrawing", drawing);
     sim.open("C:\\QVL\\Template\\DrwFrame_All.CATDrawing");
-    EXPECT_EQ(sim.dumpDocument("active")->at("content"), platform::Json::parse(drawing));
+    EXPECT_EQ(sim.dumpDocument("active")->at("content"), platform::Json::parse(R"({"kind": "Drawing", "standard": 1,
+        "sheets": [{"name": "A3", "detail": true, "paperSize": 2, "projectionMethod": 0, "scale": 1, "views": []}]})"));
 }
 
 }  // namespace

@@ -1,0 +1,103 @@
+#include "common/text/utf8.h"
+#include "sim/dispatch/drawing_object_dispatch.h"
+#include "sim/dispatch/objects.h"
+
+namespace qvl::sim::objects {
+namespace {
+
+using automation::Variant;
+using automation::argument;
+
+// What the texts of the text objects share: the text they stand for, which may lie in a view
+// or inside a placed component.
+class TextBoundDispatch : public DrawingObjectDispatch {
+public:
+    TextBoundDispatch(std::string typeName, Server& server, DocumentPtr drawingDocument, std::shared_ptr<DrawingText> target)
+        : DrawingObjectDispatch(std::move(typeName), server, std::move(drawingDocument)), text_(std::move(target)) {}
+
+protected:
+    DrawingText& text() const { return alive(text_); }
+    const std::shared_ptr<DrawingText>& textPointer() const { return text_; }
+
+    template <class T>
+    void field(const char* name, T DrawingText::*member) {
+        property(name, [this, member](Args) { return Variant(text().*member); },
+                 [this, member](const Variant& v) {
+                     if constexpr (std::is_same_v<T, double>) {
+                         text().*member = v.toDouble();
+                     } else if constexpr (std::is_same_v<T, long long>) {
+                         text().*member = v.toLong();
+                     } else {
+                         text().*member = v.toString();
+                     }
+                     changed();
+                 });
+    }
+
+private:
+    std::shared_ptr<DrawingText> text_;
+};
+
+class DrawingTextDispatch : public TextBoundDispatch {
+public:
+    DrawingTextDispatch(Server& server, DocumentPtr drawingDocument, std::shared_ptr<DrawingText> target)
+        : TextBoundDispatch("DrawingText", server, std::move(drawingDocument), std::move(target)) {
+        field("Name", &DrawingText::name);
+        field("Text", &DrawingText::text);
+        field("x", &DrawingText::x);
+        field("y", &DrawingText::y);
+        field("AnchorPoint", &DrawingText::anchorPoint);
+        field("AnchorPosition", &DrawingText::anchorPoint);
+        property("TextProperties", [this](Args) {
+            text();
+            return Variant(textProperties(this->server(), owner(), textPointer()));
+        });
+        // SetFontSize(first character from 0, character count (0: the whole text), size)
+        method("SetFontSize", [this](Args args) {
+            long long first = argument(args, 0).toLong();
+            long long count = argument(args, 1).toLong();
+            double size = argument(args, 2).toDouble();
+            DrawingText& t = text();
+            long long length = static_cast<long long>(text::charCount(t.text));
+            if (!(size > 0)) throw Refusal("a font size is above 0");
+            if (count == 0) {
+                t.fontSize = size;
+                t.fontRuns.clear();
+            } else if (first < 0 || count < 0 || first + count > length) {
+                throw Refusal("the text has no characters " + std::to_string(first) + " to " +
+                              std::to_string(first + count - 1));
+            } else {
+                t.fontRuns.push_back({first, count, size});
+            }
+            changed();
+            return Variant();
+        });
+    }
+
+    std::optional<Element> element() const override { return Element{owner(), textPointer()}; }
+};
+
+// The properties of a text's characters.
+class TextPropertiesDispatch : public TextBoundDispatch {
+public:
+    TextPropertiesDispatch(Server& server, DocumentPtr drawingDocument, std::shared_ptr<DrawingText> target)
+        : TextBoundDispatch("DrawingTextProperties", server, std::move(drawingDocument), std::move(target)) {
+        field("AnchorPoint", &DrawingText::anchorPoint);
+        field("Justification", &DrawingText::justification);
+        field("FontSize", &DrawingText::fontSize);
+    }
+};
+
+}  // namespace
+
+Object drawingText(Server& server, const DocumentPtr& drawing, const std::shared_ptr<DrawingText>& text) {
+    return server.object(text.get(), "DrawingText",
+                         [&] { return std::make_shared<DrawingTextDispatch>(server, drawing, text); });
+}
+
+Object textProperties(Server& server, const DocumentPtr& drawing, const std::shared_ptr<DrawingText>& text) {
+    return server.object(text.get(), "DrawingTextProperties",
+                         [&] { return std::make_shared<TextPropertiesDispatch>(server, drawing, text); });
+}
+
+}  // namespace qvl::sim::objects

@@ -1,0 +1,71 @@
+#include "sim/model/drawing/component_instance.h"
+
+#include <algorithm>
+
+#include "sim/model/refusal.h"
+
+namespace qvl::sim {
+
+ViewContent flattenedArtwork(const DrawingView& detail) {
+    ViewContent artwork = detail.content.copy();
+    for (const auto& inner : detail.components) {
+        ViewContent placed = inner->content.copy();
+        placed.translate(inner->x, inner->y);
+        artwork.lines.insert(artwork.lines.end(), placed.lines.begin(), placed.lines.end());
+        artwork.texts.insert(artwork.texts.end(), placed.texts.begin(), placed.texts.end());
+        artwork.tables.insert(artwork.tables.end(), placed.tables.begin(), placed.tables.end());
+    }
+    return artwork;
+}
+
+std::shared_ptr<DrawingComponent> instantiate(DrawingView& target, const DrawingSheet& sourceSheet,
+                                              const DrawingView& sourceView, const std::string& sourceDocument,
+                                              double x, double y) {
+    if (!sourceSheet.detail) {
+        throw Refusal("the view " + sourceView.name + " of sheet " + sourceSheet.name + " is no 2D detail");
+    }
+    if (&target == &sourceView) throw Refusal("a detail cannot be placed in itself");
+    auto component = std::make_shared<DrawingComponent>();
+    component->name = sourceView.name;
+    component->source = sourceSheet.name + "/" + sourceView.name;
+    component->sourceDocument = sourceDocument;
+    component->x = x;
+    component->y = y;
+    component->content = flattenedArtwork(sourceView);
+    target.components.push_back(component);
+    return component;
+}
+
+void explode(DrawingView& holder, DrawingComponent& component) {
+    auto found = std::find_if(holder.components.begin(), holder.components.end(),
+                              [&](const auto& c) { return c.get() == &component; });
+    if (component.removed || found == holder.components.end()) throw Refusal("the component is no longer placed");
+    ViewContent& artwork = component.content;
+    artwork.translate(component.x, component.y);
+    holder.content.lines.insert(holder.content.lines.end(), artwork.lines.begin(), artwork.lines.end());
+    holder.content.texts.insert(holder.content.texts.end(), artwork.texts.begin(), artwork.texts.end());
+    holder.content.tables.insert(holder.content.tables.end(), artwork.tables.begin(), artwork.tables.end());
+    artwork = ViewContent{};
+    component.removed = true;
+    holder.components.erase(found);
+}
+
+std::shared_ptr<DrawingText> modifiableText(const DrawingComponent& component, const std::string& name) {
+    for (const auto& text : component.content.texts) {
+        if (text->name == name) return text;
+    }
+    throw Refusal("the component " + component.name + " holds no text named " + name);
+}
+
+std::string newTextName(const DrawingView& view) {
+    auto taken = [&](const std::string& name) {
+        return std::any_of(view.content.texts.begin(), view.content.texts.end(),
+                           [&](const auto& text) { return text->name == name; });
+    };
+    for (std::size_t n = view.content.texts.size() + 1;; ++n) {
+        std::string name = "Text." + std::to_string(n);
+        if (!taken(name)) return name;
+    }
+}
+
+}  // namespace qvl::sim

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qvl::sim {
+
+// A straight line of 2D artwork, in the coordinates of the view that holds it.
+struct DrawingLine {
+    double x1 = 0;
+    double y1 = 0;
+    double x2 = 0;
+    double y2 = 0;
+    friend bool operator==(const DrawingLine&, const DrawingLine&) = default;
+};
+
+// A part of a text set in its own font size (SetFontSize with a character range).
+struct FontRun {
+    long long first = 0;
+    long long count = 0;
+    double size = 0;
+};
+
+// A text of a view. `anchorPoint` is CATIA's anchor position: 1 top left, 2 middle left,
+// 3 bottom left, 4 top centre, 5 middle centre, 6 bottom centre, 7 top right, 8 middle right,
+// 9 bottom right. `justification` is 1 left, 2 centre, 3 right.
+struct DrawingText {
+    std::string name;
+    std::string text;
+    double x = 0;
+    double y = 0;
+    long long anchorPoint = 1;
+    long long justification = 1;
+    double fontSize = 3.5;
+    std::vector<FontRun> fontRuns;
+    // Set once the text is deleted (or its view or sheet is): calls on it then fail.
+    bool removed = false;
+};
+
+// A table of a view: `x`, `y` is its upper-left corner; rows go down. A merge is
+// {row, column, rows, columns}, counted from 1. Widths and heights left empty take defaults
+// when the table is drawn.
+struct DrawingTable {
+    std::string name;
+    double x = 0;
+    double y = 0;
+    std::vector<std::vector<std::string>> cells;
+    std::vector<std::array<long long, 4>> merges;
+    std::vector<double> columnWidths;
+    std::vector<double> rowHeights;
+    bool removed = false;
+};
+
+// The 2D artwork of a view or of a component.
+struct ViewContent {
+    std::vector<DrawingLine> lines;
+    std::vector<std::shared_ptr<DrawingText>> texts;
+    std::vector<std::shared_ptr<DrawingTable>> tables;
+
+    // A deep copy: texts and tables of the copy are objects of their own.
+    ViewContent copy() const;
+    // Moves everything by (dx, dy).
+    void translate(double dx, double dy);
+    // Marks every text and table removed.
+    void markRemoved();
+};
+
+}  // namespace qvl::sim

@@ -1,0 +1,160 @@
+#include "sim/render/sheet_picture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "common/text/utf8.h"
+
+namespace qvl::sim {
+namespace {
+
+// A view's placement: from the view's own coordinates to the sheet's.
+struct Placement {
+    double x = 0;
+    double y = 0;
+    double scale = 1;
+    double angle = 0;
+
+    std::pair<double, double> operator()(double px, double py) const {
+        double c = std::cos(angle), s = std::sin(angle);
+        return {x + scale * (c * px - s * py), y + scale * (s * px + c * py)};
+    }
+};
+
+constexpr double tableFontSize = 2.5;
+constexpr double defaultRowHeight = 7;
+
+double columnWidth(const DrawingTable& table, std::size_t column) {
+    if (column < table.columnWidths.size()) return table.columnWidths[column];
+    double widest = 0;
+    for (const auto& row : table.cells) {
+        if (column < row.size()) widest = std::max(widest, static_cast<double>(text::charCount(row[column])));
+    }
+    return std::max(12.0, widest * tableFontSize * 0.9 + 4);
+}
+
+double rowHeight(const DrawingTable& table, std::size_t row) {
+    return row < table.rowHeights.size() ? table.rowHeights[row] : defaultRowHeight;
+}
+
+class Painter {
+public:
+    explicit Painter(SheetPicture& picture) : picture_(picture) {}
+
+    void line(const Placement& at, double x1, double y1, double x2, double y2, SheetPicture::LineKind kind) {
+        auto [ax, ay] = at(x1, y1);
+        auto [bx, by] = at(x2, y2);
+        picture_.lines.push_back({ax, ay, bx, by, kind});
+    }
+
+    void text(const Placement& at, const std::string& s, double x, double y, double size, long long anchor,
+              SheetPicture::TextKind kind) {
+        auto [px, py] = at(x, y);
+        picture_.texts.push_back({s, px, py, size, anchor, kind});
+    }
+
+    void artwork(const Placement& at, const ViewContent& content, double dx, double dy) {
+        for (const DrawingLine& l : content.lines) {
+            line(at, dx + l.x1, dy + l.y1, dx + l.x2, dy + l.y2, SheetPicture::LineKind::Artwork);
+        }
+        for (const auto& t : content.texts) {
+            text(at, t->text, dx + t->x, dy + t->y, t->fontSize, t->anchorPoint, SheetPicture::TextKind::Artwork);
+        }
+        for (const auto& table : content.tables) this->table(at, *table, dx, dy);
+    }
+
+    // The cells of a table, a merged block as one cell showing the text of its first cell.
+    void table(const Placement& at, const DrawingTable& table, double dx, double dy) {
+        std::size_t rows = table.cells.size();
+        std::size_t columns = rows ? table.cells.front().size() : 0;
+        std::vector<double> left{dx + table.x}, top{dy + table.y};
+        for (std::size_t c = 0; c < columns; ++c) left.push_back(left.back() + columnWidth(table, c));
+        for (std::size_t r = 0; r < rows; ++r) top.push_back(top.back() - rowHeight(table, r));
+
+        std::vector<std::vector<bool>> covered(rows, std::vector<bool>(columns, false));
+        auto cell = [&](std::size_t r, std::size_t c, std::size_t spanRows, std::size_t spanColumns) {
+            double x1 = left[c], x2 = left[c + spanColumns], y1 = top[r], y2 = top[r + spanRows];
+            line(at, x1, y1, x2, y1, SheetPicture::LineKind::Table);
+            line(at, x1, y2, x2, y2, SheetPicture::LineKind::Table);
+            line(at, x1, y1, x1, y2, SheetPicture::LineKind::Table);
+            line(at, x2, y1, x2, y2, SheetPicture::LineKind::Table);
+            const std::string& s = table.cells[r][c];
+            if (!s.empty()) {
+                text(at, s, (x1 + x2) / 2, (y1 + y2) / 2, tableFontSize, 5, SheetPicture::TextKind::Table);
+            }
+            for (std::size_t i = r; i < r + spanRows; ++i) {
+                for (std::size_t j = c; j < c + spanColumns; ++j) covered[i][j] = true;
+            }
+        };
+        for (const auto& m : table.merges) {
+            cell(static_cast<std::size_t>(m[0] - 1), static_cast<std::size_t>(m[1] - 1), static_cast<std::size_t>(m[2]),
+                 static_cast<std::size_t>(m[3]));
+        }
+        for (std::size_t r = 0; r < rows; ++r) {
+            for (std::size_t c = 0; c < columns; ++c) {
+                if (!covered[r][c]) cell(r, c, 1, 1);
+            }
+        }
+    }
+
+    void view(const DrawingView& view) {
+        Placement at{view.x, view.y, view.scale, view.angle};
+        if (const auto& projection = view.generative.projection) {
+            for (const ViewEdge& e : projection->edges) line(at, e.x1, e.y1, e.x2, e.y2, SheetPicture::LineKind::ViewEdge);
+            text(at, view.name, 0, projection->ymin - 4 / std::max(view.scale, 1e-9), 2.5, 4,
+                 SheetPicture::TextKind::ViewName);
+        }
+        artwork(at, view.content, 0, 0);
+        for (const auto& component : view.components) artwork(at, component->content, component->x, component->y);
+    }
+
+private:
+    SheetPicture& picture_;
+};
+
+}  // namespace
+
+std::optional<std::pair<double, double>> paperOf(long long paperSize) {
+    switch (paperSize) {
+        case 2: return std::pair{1189.0, 841.0};
+        case 3: return std::pair{841.0, 594.0};
+        case 4: return std::pair{594.0, 420.0};
+        case 5: return std::pair{420.0, 297.0};
+        case 6: return std::pair{297.0, 210.0};
+        default: return std::nullopt;
+    }
+}
+
+std::array<double, 4> SheetPicture::bounds() const {
+    double inf = std::numeric_limits<double>::infinity();
+    std::array<double, 4> b{inf, -inf, inf, -inf};
+    auto take = [&](double x, double y) {
+        b[0] = std::min(b[0], x);
+        b[1] = std::max(b[1], x);
+        b[2] = std::min(b[2], y);
+        b[3] = std::max(b[3], y);
+    };
+    take(0, 0);
+    if (paper) take(paper->first, paper->second);
+    for (const Line& l : lines) {
+        take(l.x1, l.y1);
+        take(l.x2, l.y2);
+    }
+    for (const Text& t : texts) take(t.x, t.y);
+    return b;
+}
+
+SheetPicture pictureOf(const DrawingSheet& sheet) {
+    SheetPicture picture;
+    picture.name = sheet.name;
+    picture.detail = sheet.detail;
+    picture.paperSize = sheet.paperSize;
+    picture.projectionMethod = sheet.projectionMethod;
+    if (!sheet.detail) picture.paper = paperOf(sheet.paperSize);
+    Painter painter(picture);
+    for (const auto& view : sheet.views) painter.view(*view);
+    return picture;
+}
+
+}  // namespace qvl::sim

@@ -1,0 +1,193 @@
+#include "common/platform/script_fault.h"
+#include "tests/sim/drawing_test_support.h"
+
+namespace qvl::sim::testing {
+namespace {
+
+using automation::errc::serverFailure;
+
+class DrawingContentTest : public DrawingTest {
+protected:
+    void SetUp() override {
+        DrawingTest::SetUp();
+        drawing = newDrawing();
+        background = views(sheet(drawing, 1)).call("Item", {Variant(2)}).object();
+        frames = documents().call("Read", {Variant("C:\\QVL\\Template\\Frames.CATDrawing")}).object();
+    }
+    Object detail(const std::string& name) { return views(sheet(frames, Variant(name))).call("Item", {Variant(name)}).object(); }
+    Object place(const std::string& name, double x, double y) {
+        return background.get("Components").object().call("Add", {Variant(detail(name)), Variant(x), Variant(y)}).object();
+    }
+    platform::Json backgroundJson() { return sim.dumpDocument(drawing.get("Name").toString())->at("content")["sheets"][0]["views"][1]; }
+
+    Object drawing;
+    Object background;
+    Object frames;
+};
+
+TEST_F(DrawingContentTest, TextsAreAddedNamedAndChanged) {
+    Object texts = background.get("Texts").object();
+    Object first = texts.call("Add", {Variant("长宽高(60x100x40)"), Variant(5.0), Variant(0.0)}).object();
+    Object second = texts.call("Add", {Variant("B"), Variant(1), Variant(2)}).object();
+    EXPECT_EQ(first.typeName(), "DrawingText");
+    EXPECT_EQ(first.get("Name").toString(), "Text.1");
+    EXPECT_EQ(second.get("Name").toString(), "Text.2");
+    EXPECT_EQ(texts.get("Count").toLong(), 2);
+    EXPECT_TRUE(texts.call("Item", {Variant("Text.2")}).object().is(second));
+
+    first.get("TextProperties").object().put("AnchorPoint", 3);
+    first.get("TextProperties").object().put("Justification", 2);
+    first.call("SetFontSize", {Variant(0), Variant(0), Variant(3.5)});
+    first.call("SetFontSize", {Variant(0), Variant(3), Variant(5.0)});
+    second.put("Text", "C");
+    second.put("x", 7.5);
+    EXPECT_EQ(errorOf([&] { first.call("SetFontSize", {Variant(10), Variant(20), Variant(2.0)}); }), serverFailure);
+    EXPECT_EQ(errorOf([&] { first.call("SetFontSize", {Variant(0), Variant(0), Variant(0.0)}); }), serverFailure);
+    EXPECT_EQ(errorOf([&] { texts.call("Item", {Variant("Text.3")}); }), serverFailure);
+
+    platform::Json saved = backgroundJson()["texts"];
+    EXPECT_EQ(saved[0], platform::Json::parse(R"j({"name": "Text.1", "text": "长宽高(60x100x40)", "x": 5, "y": 0,
+        "anchorPoint": 3, "justification": 2, "fontSize": 3.5, "fontRuns": [[0, 3, 5]]})j"));
+    EXPECT_EQ(saved[1]["text"], "C");
+    EXPECT_EQ(saved[1]["x"], 7.5);
+}
+
+TEST_F(DrawingContentTest, AComponentCopiesItsDetailAndItsTextsChangeInThisInstanceOnly) {
+    Object frame = place("A4", 100, 50);
+    EXPECT_EQ(frame.typeName(), "DrawingComponent");
+    EXPECT_EQ(background.get("Components").object().get("Count").toLong(), 1);
+    Object pn = frame.call("GetModifiableObject", {Variant("TitlePN")}).object();
+    EXPECT_EQ(pn.get("Text").toString(), "-");
+    pn.put("Text", "Block");
+    EXPECT_EQ(errorOf([&] { frame.call("GetModifiableObject", {Variant("TitleMass")}); }), serverFailure);
+    // The detail in the template keeps its text; the instance no longer needs it.
+    EXPECT_EQ(detail("A4").get("Texts").object().call("Item", {Variant("TitlePN")}).object().get("Text").toString(), "-");
+    frames.call("Close");
+
+    platform::Json saved = backgroundJson()["components"][0];
+    EXPECT_EQ(saved["source"], "A4/A4");
+    EXPECT_EQ(saved["document"], "C:\\QVL\\Template\\Frames.CATDrawing");
+    EXPECT_EQ(saved["x"], 100);
+    EXPECT_EQ(saved["texts"][0]["text"], "Block");
+    EXPECT_EQ(saved["lines"].size(), 4u);
+
+    // Only a detail can be placed.
+    EXPECT_EQ(errorOf([&] { background.get("Components").object().call("Add", {Variant(background), Variant(0), Variant(0)}); }),
+              serverFailure);
+}
+
+TEST_F(DrawingContentTest, ExplodingTurnsTheComponentIntoTextsAndLinesOfTheView) {
+    Object notes = place("Notes_General", 277, 170);
+    Object title = notes.call("GetModifiableObject", {Variant("NotesTitle")}).object();
+    notes.call("Explode");
+    EXPECT_EQ(background.get("Components").object().get("Count").toLong(), 0);
+    EXPECT_EQ(errorOf([&] { notes.call("Explode"); }), serverFailure);
+    EXPECT_EQ(errorOf([&] { notes.get("x"); }), serverFailure);
+    // The texts stand where the component put them, and are the same objects.
+    Object texts = background.get("Texts").object();
+    EXPECT_EQ(texts.get("Count").toLong(), 2);
+    EXPECT_TRUE(texts.call("Item", {Variant("NotesTitle")}).object().is(title));
+    EXPECT_DOUBLE_EQ(title.get("x").toDouble(), 177);
+    EXPECT_DOUBLE_EQ(texts.call("Item", {Variant(2)}).object().get("y").toDouble(), 162);
+
+    Object frame = place("A4", 10, 20);
+    frame.call("Explode");
+    platform::Json lines = backgroundJson()["lines"];
+    EXPECT_EQ(lines[0], platform::Json::parse("[10, 20, 307, 20]"));
+    EXPECT_EQ(backgroundJson()["texts"].size(), 4u);
+}
+
+TEST_F(DrawingContentTest, SelectionDeleteRemovesComponentsTextsAndViewsButNotTheBackground) {
+    Object front = frontView(sheet(drawing, 1), blockProduct());
+    Object frame = place("A4", 0, 0);
+    Object pn = frame.call("GetModifiableObject", {Variant("TitlePN")}).object();
+    Object text = background.get("Texts").object().call("Add", {Variant("x"), Variant(0), Variant(0)}).object();
+    Object selection = drawing.get("Selection").object();
+    selection.call("Add", {Variant(frame)});
+    selection.call("Add", {Variant(text)});
+    selection.call("Add", {Variant(front)});
+    selection.call("Delete");
+    EXPECT_EQ(selection.get("Count").toLong(), 0);
+    EXPECT_EQ(background.get("Components").object().get("Count").toLong(), 0);
+    EXPECT_EQ(background.get("Texts").object().get("Count").toLong(), 0);
+    EXPECT_EQ(views(sheet(drawing, 1)).get("Count").toLong(), 2);
+    EXPECT_EQ(errorOf([&] { pn.get("Text"); }), serverFailure);
+    EXPECT_EQ(errorOf([&] { front.get("x"); }), serverFailure);
+
+    // Nothing is deleted when one of the selected objects cannot go.
+    Object kept = background.get("Texts").object().call("Add", {Variant("y"), Variant(0), Variant(0)}).object();
+    selection.call("Add", {Variant(kept)});
+    selection.call("Add", {Variant(background)});
+    EXPECT_EQ(errorOf([&] { selection.call("Delete"); }), serverFailure);
+    EXPECT_EQ(kept.get("Text").toString(), "y");
+    EXPECT_EQ(background.get("ViewType").toLong(), 13);
+}
+
+TEST_F(DrawingContentTest, PicksInADrawingNameSheetsViewsAndTheirContent) {
+    Object front = frontView(sheet(drawing, 1), blockProduct());
+    Object text = background.get("Texts").object().call("Add", {Variant("x"), Variant(0), Variant(0)}).object();
+    Object frame = place("A4", 0, 0);
+    drawing.call("Activate");
+    Object selection = drawing.get("Selection").object();
+    sim.queuePick({PickAnswer::Kind::Normal, {"Sheet.1/Front view"}});
+    EXPECT_EQ(selection.call("SelectElement2", {Variant(Variant::Array{Variant("DrawingView")}), Variant("选择主视图"), Variant(false)})
+                  .toString(),
+              "Normal");
+    EXPECT_TRUE(selection.call("Item", {Variant(1)}).object().get("Value").object().is(front));
+    EXPECT_EQ(lastEvent()["selected"], platform::Json::parse(R"(["Sheet.1/Front view"])"));
+
+    sim.queuePick({PickAnswer::Kind::Normal, {"Sheet.1/Background View/Text.1", "Sheet.1/Background View/A4", "Sheet.1"}});
+    selection.call("SelectElement3", {Variant(Variant::Array{Variant("DrawingText"), Variant("DrawingComponent"),
+                                                             Variant("DrawingSheet")}),
+                                      Variant("?"), Variant(false), Variant(1), Variant(false)});
+    EXPECT_TRUE(selection.call("Item", {Variant(1)}).object().get("Value").object().is(text));
+    EXPECT_TRUE(selection.call("Item", {Variant(2)}).object().get("Value").object().is(frame));
+    EXPECT_TRUE(selection.call("Item", {Variant(3)}).object().get("Value").object().is(sheet(drawing, 1)));
+
+    for (const char* path : {"Sheet.2/Front view", "Sheet.1/Side view", "Sheet.1/Front view/Text.9", "Sheet.1/Front view/a/b"}) {
+        sim.queuePick({PickAnswer::Kind::Normal, {path}});
+        EXPECT_THROW(selection.call("SelectElement2", {Variant("DrawingView"), Variant("?"), Variant(false)}),
+                     platform::ScriptFault)
+            << path;
+    }
+    // A view is no product.
+    sim.queuePick({PickAnswer::Kind::Normal, {"Sheet.1/Front view"}});
+    EXPECT_THROW(selection.call("SelectElement2", {Variant("Product"), Variant("?"), Variant(false)}), platform::ScriptFault);
+}
+
+TEST_F(DrawingContentTest, EveryDrawingTypeTakesPlannedFaultsByItsTypeName) {
+    Object front = frontView(sheet(drawing, 1), blockProduct());
+    Object frame = place("A4", 0, 0);
+    Object text = background.get("Texts").object().call("Add", {Variant("x"), Variant(0), Variant(0)}).object();
+    struct Case {
+        const char* type;
+        const char* member;
+        std::function<void()> call;
+    };
+    std::vector<Case> cases = {
+        {"DrawingDocument", "Sheets", [&] { drawing.get("Sheets"); }},
+        {"DrawingSheets", "Item", [&] { sheets(drawing).call("Item", {Variant(1)}); }},
+        {"DrawingSheet", "Views", [&] { sheet(drawing, 1).get("Views"); }},
+        {"DrawingViews", "Add", [&] { addView(sheet(drawing, 1)); }},
+        {"DrawingView", "Size", [&] { size(front); }},
+        {"DrawingViewGenerativeBehavior", "Update", [&] { behavior(front).call("Update"); }},
+        {"DrawingViewGenerativeLinks", "CopyLinksTo",
+         [&] { front.get("GenerativeLinks").object().call("CopyLinksTo", {front.get("GenerativeLinks")}); }},
+        {"DrawingTexts", "Count", [&] { background.get("Texts").object().get("Count"); }},
+        {"DrawingText", "Text", [&] { text.put("Text", "y"); }},
+        {"DrawingTextProperties", "AnchorPoint", [&] { text.get("TextProperties").object().put("AnchorPoint", 3); }},
+        {"DrawingComponents", "Count", [&] { background.get("Components").object().get("Count"); }},
+        {"DrawingComponent", "GetModifiableObject", [&] { frame.call("GetModifiableObject", {Variant("TitlePN")}); }},
+    };
+    for (const Case& c : cases) {
+        sim.failCall(c.type, c.member);
+        EXPECT_EQ(errorOf(c.call), serverFailure) << c.type << "." << c.member;
+        EXPECT_EQ(errorOf(c.call), std::nullopt) << c.type << "." << c.member;
+    }
+    sim.failEverything();
+    EXPECT_EQ(errorOf([&] { size(front); }), hresult::rpcServerUnavailable);
+    EXPECT_EQ(errorOf([&] { frame.call("Explode"); }), hresult::rpcServerUnavailable);
+}
+
+}  // namespace
+}  // namespace qvl::sim::testing
