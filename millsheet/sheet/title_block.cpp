@@ -1,0 +1,43 @@
+// The title block of the machining sheet: twenty-one named texts of the placed frame, filled
+// from the window and with the process document's path.
+
+#include <string>
+
+#include "common/automation/error_trap.h"
+#include "millsheet/main_frm3.h"
+#include "millsheet/sheet/title_block.h"
+
+namespace qvl::millsheet {
+
+using automation::ErrorTrap;
+using automation::Object;
+using automation::Variant;
+
+MachiningTitleValues MainFrm3::TitleValuesFromWindow() {
+    std::string processPath;
+    ErrorTrap trap;
+    trap([&] { processPath = connection_.ActiveDoc.get("FullName").toString(); });
+    return {txtPartName1.text(), txtPartNumber1.text(), txtNCMade1.text(),   txtDate1.text(),
+            txtMaterial1.text(), txtSize1.text(),       txtX0.text(),        txtY0.text(),
+            txtZ0.text(),        txtFixMethod1.text(),  processPath,         txtOP1.text(),
+            txtMachine1.text(),  txtCheck1.text(),      txtDate2.text(),     txtApproval1.text(),
+            txtDate3.text(),     txtTecNotes11.text(),  txtDocNo1.text(),    txtDocRev1.text(),
+            txtECNNo1.text()};
+}
+
+void MainFrm3::FillMachiningTitleBlock(const Object& component, const MachiningTitleValues& values) {
+    CurrentSheet.call("Activate");
+    ErrorTrap trap;
+    for (std::size_t i = 0; i < machiningTitleTextNames.size(); ++i) {
+        // A text that the frame does not hold is skipped; no other text is touched instead.
+        Object text;
+        if (!trap([&] {
+                text = component.call("GetModifiableObject", {Variant(machiningTitleTextNames[i])}).object();
+            })) {
+            continue;
+        }
+        trap([&] { text.put("Text", Variant(values[i])); });
+    }
+}
+
+}  // namespace qvl::millsheet

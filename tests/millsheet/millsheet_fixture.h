@@ -1,0 +1,115 @@
+#pragma once
+// Millsheet's window on the headless platform, a temporary simulated disk and the fake CATIA.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/catia/connection.h"
+#include "common/platform/headless_services.h"
+#include "common/platform/transcript.h"
+#include "common/platform/virtual_disk.h"
+#include "common/text/gbk.h"
+#include "common/ui/window_system.h"
+#include "millsheet/main_frm3.h"
+#include "tests/millsheet/fake_catia.h"
+
+namespace qvl::millsheet::testing {
+
+inline const std::string programTitle = "Quorvel工具箱CATIA版生成加工单";
+
+// A temporary workspace for the simulated disk with C:\QVL, D:\nc and D:\out.
+class TempDisk {
+public:
+    TempDisk() {
+        static std::atomic<int> counter{0};
+        root_ = std::filesystem::temp_directory_path() /
+                ("qvl-millsheet-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                 std::to_string(counter++) + "-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        std::filesystem::remove_all(root_);
+        for (const char* folder : {"C/QVL/Template", "D/nc", "D/out"}) std::filesystem::create_directories(root_ / folder);
+    }
+    ~TempDisk() {
+        std::error_code ec;
+        std::filesystem::remove_all(root_, ec);
+    }
+    TempDisk(const TempDisk&) = delete;
+    TempDisk& operator=(const TempDisk&) = delete;
+    const std::filesystem::path& root() const { return root_; }
+
+private:
+    std::filesystem::path root_;
+};
+
+class MillsheetTest : public ::testing::Test {
+protected:
+    TempDisk temp;
+    platform::VirtualDisk disk{temp.root()};
+    platform::Transcript transcript;
+    platform::HeadlessServices services{disk, transcript};
+    FakeCatia catia{disk};
+    catia::Connection connection{catia::Program::Millsheet, catia, services};
+    ui::HeadlessWindowSystem windows{services};
+    std::unique_ptr<MainFrm3> form;
+    std::size_t eventsBefore = 0;
+
+    // The window loaded on the process document; `quiet` leaves what start-up showed out of
+    // the messages below.
+    MainFrm3& start(bool quiet = true) {
+        form = std::make_unique<MainFrm3>(connection, services);
+        windows.show(*form);
+        if (quiet) eventsBefore = transcript.events().size();
+        return *form;
+    }
+
+    // The messages shown, as "caption|text".
+    std::vector<std::string> messages() const {
+        std::vector<std::string> shown;
+        const auto& events = transcript.events();
+        for (std::size_t i = eventsBefore; i < events.size(); ++i) {
+            if (events[i]["event"] == "message") {
+                shown.push_back(events[i]["caption"].get<std::string>() + "|" + events[i]["text"].get<std::string>());
+            }
+        }
+        return shown;
+    }
+    std::string lastMessage() const {
+        const auto shown = messages();
+        return shown.empty() ? std::string() : shown.back();
+    }
+
+    // The next pick in CATIA's tree ends normally with `node` selected.
+    void pick(ProcessNode& node) { catia.picks.emplace_back("Normal", catia.pickable(node)); }
+
+    // Picks `node` and presses the run button with the output folder D:\out.
+    void runOn(ProcessNode& node) {
+        pick(node);
+        form->lblOutFolder2.setCaption("D:\\out");
+        eventsBefore = transcript.events().size();
+        form->cmdRun.click();
+    }
+
+    FakeDrawing& lastDrawing() const {
+        if (catia.drawings.empty()) throw std::logic_error("no drawing was made");
+        return *catia.drawings.back();
+    }
+    // The operations table on the generated sheet, after the frame was exploded.
+    const FakeTable& sheetTable() const {
+        const FakeView* background = lastDrawing().sheets.front()->background();
+        const FakeTable* table = background ? background->table("ToolsList1") : nullptr;
+        if (!table) throw std::logic_error("the sheet holds no operations table");
+        return *table;
+    }
+    std::vector<std::string> tableRow(std::size_t row) const { return sheetTable().cells.at(row - 1); }
+
+    void writeSettings(const std::string& utf8Text) {
+        ASSERT_TRUE(disk.writeFile("C:\\QVL\\Conf1.ini", text::utf8ToGbk(utf8Text)));
+    }
+    std::string settingsText() const { return text::gbkToUtf8(disk.readFile("C:\\QVL\\Conf1.ini").value_or("")); }
+};
+
+}  // namespace qvl::millsheet::testing
