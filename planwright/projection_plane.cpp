@@ -9,6 +9,7 @@
 
 #include "common/automation/error_trap.h"
 #include "common/automation/variant.h"
+#include "common/catia/axis_direction.h"
 #include "planwright/main_frm.h"
 
 namespace qvl::planwright {
@@ -21,14 +22,6 @@ namespace {
 
 constexpr int frontViewType = 1;
 
-// The three coordinates that an axis system's Get?Axis fills in.
-std::array<double, 3> axisOf(const Object& axisSystem, const char* member) {
-    std::vector<Variant> vector{Variant(Variant::Array(3))};
-    axisSystem.callByRef(member, vector);
-    const Variant::Array& v = vector.at(0).array();
-    return {v.at(0).toDouble(), v.at(1).toDouble(), v.at(2).toDouble()};
-}
-
 }  // namespace
 
 void MainFrm::FVDirection(const Object& part) {
@@ -37,8 +30,8 @@ void MainFrm::FVDirection(const Object& part) {
     ErrorTrap trap;
     trap([&] {
         const Object axisSystem = part.get("AxisSystems").object().call("Item", {Variant(1)}).object();
-        const std::array<double, 3> y = axisOf(axisSystem, "GetYAxis");
-        const std::array<double, 3> z = axisOf(axisSystem, "GetZAxis");
+        const std::array<double, 3> y = catia::ReadAxisDirection(axisSystem, "GetYAxis");
+        const std::array<double, 3> z = catia::ReadAxisDirection(axisSystem, "GetZAxis");
         FrontViewDirection = {y[0], y[1], y[2], z[0], z[1], z[2]};
     });
 }

@@ -15,6 +15,7 @@
 #include "planwright/drawing/paper.h"
 #include "planwright/drawing/scale_choice.h"
 #include "planwright/drawing/sheet_layout.h"
+#include "planwright/drawing/view_extent.h"
 #include "planwright/main_frm.h"
 
 namespace qvl::planwright {
@@ -32,21 +33,6 @@ constexpr int lowerViewFirstAngle = 2;
 constexpr int lowerViewThirdAngle = 3;
 
 const std::vector<Variant> defaultFrontDirection{0.0, 1.0, 0.0, 0.0, 0.0, 1.0};
-const std::vector<Variant> isometricDirection{-0.707107, 0.707107, 0.0, -0.408248, -0.408248, 0.816497};
-
-// The width and height of a view's box on the sheet, as Size reports it.
-struct Extent {
-    double width = 0;
-    double height = 0;
-};
-
-Extent extentOf(const Object& view) {
-    std::vector<Variant> box{Variant(Variant::Array(4))};
-    view.callByRef("Size", box);
-    const Variant::Array& v = box.at(0).array();
-    if (v.size() < 4) throw Error(automation::errc::subscriptOutOfRange, "Subscript out of range");
-    return {std::fabs(v[1].toDouble() - v[0].toDouble()), std::fabs(v[3].toDouble() - v[2].toDouble())};
-}
 
 void place(const Object& view, SheetPoint at, double scale) {
     view.put("x", at.x);
@@ -118,7 +104,7 @@ void MainFrm::CreateViews(const Object& model, const Object& sheet, double origi
     place(v1, provisional, 1);
     beh1.call("Update");
     v1.call("Activate");
-    const Extent front = extentOf(v1);
+    const ViewExtent front = ReadViewExtent(v1);
     const double L = text::roundHalfEven(front.width, 1);
     const double H = text::roundHalfEven(front.height, 1);
 
@@ -131,7 +117,7 @@ void MainFrm::CreateViews(const Object& model, const Object& sheet, double origi
     v2.put("ReferenceView", Variant(v1));
     v2.call("AlignedWithReferenceView");
     beh2.call("Update");
-    const double W = text::roundHalfEven(extentOf(v2).width, 1);
+    const double W = text::roundHalfEven(ReadViewExtent(v2).width, 1);
 
     TitleValues[1] = "(" + text::cstr(L) + "x" + text::cstr(W) + "x" + text::cstr(H) + ")";
 
@@ -150,7 +136,7 @@ void MainFrm::CreateViews(const Object& model, const Object& sheet, double origi
     const Object v4 = addView();
     const Object beh4 = v4.get("GenerativeBehavior").object();
     beh4.put("Document", Variant(model));
-    beh4.call("DefineIsometricView", isometricDirection);
+    beh4.call("DefineIsometricView", IsometricViewDirection());
     place(v4, {provisional.x + 2 * L, provisional.y - 2 * H}, v1.get("Scale2").toDouble());
     beh4.call("Update");
 
