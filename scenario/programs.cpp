@@ -2,6 +2,7 @@
 
 #include "common/catia/connection.h"
 #include "common/catia/window_placement.h"
+#include "millsheet/main_frm3.h"
 #include "orderloom/main_form.h"
 #include "planwright/main_frm.h"
 #include "scenario/program_host.h"
@@ -31,6 +32,12 @@ std::unique_ptr<ProgramInstance> planwright(Machine& machine) {
     });
 }
 
+std::unique_ptr<ProgramInstance> millsheet(Machine& machine) {
+    return std::make_unique<RunningProgram>(machine, catia::Program::Millsheet, [&](catia::Connection& c) {
+        return std::make_unique<millsheet::MainFrm3>(c, machine.services, machine.programFolder);
+    });
+}
+
 std::unique_ptr<ProgramInstance> orderloom(Machine& machine) {
     return std::make_unique<RunningProgram>(machine, catia::Program::Orderloom, [&](catia::Connection& c) {
         return std::make_unique<orderloom::MainForm>(c, machine.services, machine.windowMessages);
@@ -42,6 +49,7 @@ std::unique_ptr<ProgramInstance> orderloom(Machine& machine) {
 const std::map<std::string, ProgramLauncher>& programLaunchers() {
     static const std::map<std::string, ProgramLauncher> launchers{
         {"planwright", planwright},
+        {"millsheet", millsheet},
         {"orderloom", orderloom},
     };
     return launchers;
