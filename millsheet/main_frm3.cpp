@@ -4,6 +4,7 @@
 
 #include "common/automation/error_trap.h"
 #include "common/catia/window_placement.h"
+#include "common/ui/output_folder.h"
 #include "millsheet/messages.h"
 #include "planwright/drawing/standard_scales.h"
 
@@ -96,24 +97,9 @@ void MainFrm3::Form_Load() {
     trap([&] { LoadSettings(); });
 }
 
-void MainFrm3::cmdChangeDir_Click() {
-    ErrorTrap trap;
-    std::optional<platform::ChosenFolder> chosen;
-    trap([&] { chosen = services_.browseForFolder("请选择一个输出目录:"); });
-    if (!chosen) return;
-    // Only a folder of the file system can hold the drawing; a virtual shell folder leaves the
-    // output folder as it was.
-    if (!chosen->isFileSystemFolder || !services_.folderExists(chosen->path)) return;
-    std::string folder = chosen->path;
-    // The file system names a folder without a trailing backslash, a drive's root with one.
-    if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
-    lblOutFolder2.setCaption(folder);
-}
+void MainFrm3::cmdChangeDir_Click() { ui::ChooseOutputFolder(services_, lblOutFolder2); }
 
-void MainFrm3::lblOutFolder2_Click() {
-    ErrorTrap trap;
-    trap([&] { services_.startProgram("explorer.exe " + lblOutFolder2.caption()); });
-}
+void MainFrm3::lblOutFolder2_Click() { ui::OpenOutputFolder(services_, lblOutFolder2); }
 
 // The notes box changes only when the whole chain to the notes text succeeds. The template is
 // read afresh on every click.

@@ -8,6 +8,7 @@
 
 #include "common/automation/error.h"
 #include "common/automation/error_trap.h"
+#include "common/profile/profile_file.h"
 #include "common/profile/profile_text.h"
 #include "common/text/vb_number.h"
 #include "millsheet/main_frm3.h"
@@ -60,25 +61,18 @@ void applyTickBox(ui::Control& box, const std::string& value) {
 std::string MainFrm3::settingsPath() const { return programFolder_ + "\\Conf1.ini"; }
 
 void MainFrm3::SaveConf_Click() {
-    // Every other section and key of the file is kept; a file that exists but cannot be read is
-    // left alone rather than replaced. Nothing is reported.
-    automation::ErrorTrap trap;
-    const std::string path = settingsPath();
-    std::optional<std::string> existing;
-    if (!trap([&] { existing = services_.readFile(path); })) return;
-    if (!existing && services_.fileExists(path)) return;
-
-    std::string bytes = existing.value_or(std::string());
-    for (const Setting& setting : tickBoxSettings(*this)) {
-        bytes = profile::writeProfileString(bytes, settingsSection, setting.key,
-                                            std::to_string(setting.control.value()));
-    }
-    // Texts are kept whole: the notes may hold line breaks and run past 255 bytes. A one-line
-    // text without special characters is written plainly, as it always was.
-    for (const Setting& setting : textSettings(*this)) {
-        bytes = profile::writeProfileText(bytes, settingsSection, setting.key, setting.control.text());
-    }
-    trap([&] { services_.writeFile(path, bytes); });
+    profile::updateProfileFile(services_, settingsPath(), [&](std::string bytes) {
+        for (const Setting& setting : tickBoxSettings(*this)) {
+            bytes = profile::writeProfileString(bytes, settingsSection, setting.key,
+                                                std::to_string(setting.control.value()));
+        }
+        // Texts are kept whole: the notes may hold line breaks and run past 255 bytes. A
+        // one-line text without special characters is written plainly, as it always was.
+        for (const Setting& setting : textSettings(*this)) {
+            bytes = profile::writeProfileText(bytes, settingsSection, setting.key, setting.control.text());
+        }
+        return bytes;
+    });
 }
 
 void MainFrm3::LoadSettings() {

@@ -5,6 +5,7 @@
 #include "common/automation/error_trap.h"
 #include "common/automation/variant.h"
 #include "common/catia/window_placement.h"
+#include "common/ui/output_folder.h"
 #include "planwright/drawing/notes_codes.h"
 #include "planwright/drawing/paper.h"
 #include "planwright/drawing/standard_scales.h"
@@ -106,23 +107,8 @@ void MainFrm::cmdRun_Click() {
     if (opOut3.value() == 1) RunBatch(3);
 }
 
-void MainFrm::cmdChangeDir_Click() {
-    ErrorTrap trap;
-    std::optional<platform::ChosenFolder> chosen;
-    trap([&] { chosen = services_.browseForFolder("请选择一个输出目录:"); });
-    if (!chosen) return;
-    // Only a folder of the file system can hold the drawings; a virtual shell folder has no
-    // such folder and leaves the output folder as it was.
-    if (!chosen->isFileSystemFolder || !services_.folderExists(chosen->path)) return;
-    std::string folder = chosen->path;
-    // The file system names a folder without a trailing backslash, a drive's root with one.
-    if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
-    lblOutFolder2.setCaption(folder);
-}
+void MainFrm::cmdChangeDir_Click() { ui::ChooseOutputFolder(services_, lblOutFolder2); }
 
-void MainFrm::lblOutFolder2_Click() {
-    ErrorTrap trap;
-    trap([&] { services_.startProgram("explorer.exe " + lblOutFolder2.caption()); });
-}
+void MainFrm::lblOutFolder2_Click() { ui::OpenOutputFolder(services_, lblOutFolder2); }
 
 }  // namespace qvl::planwright

@@ -7,6 +7,7 @@
 
 #include "common/automation/error.h"
 #include "common/automation/error_trap.h"
+#include "common/profile/profile_file.h"
 #include "common/profile/profile_text.h"
 #include "common/text/vb_number.h"
 #include "planwright/main_frm.h"
@@ -110,24 +111,17 @@ void applySetting(MainFrm& f, const Setting& setting, const std::string& value) 
 std::string MainFrm::settingsPath() const { return programFolder_ + "\\Conf1.ini"; }
 
 void MainFrm::SaveConf_Click() {
-    // Every other section and key of the file is kept; a file that exists but cannot be read
-    // is left alone rather than replaced. Failures are not reported.
-    automation::ErrorTrap trap;
-    const std::string path = settingsPath();
-    std::optional<std::string> existing;
-    if (!trap([&] { existing = services_.readFile(path); })) return;
-    if (!existing && services_.fileExists(path)) return;
-
-    std::string bytes = existing.value_or(std::string());
-    for (const Setting& setting : settingsOf(*this)) {
-        const std::string value = valueToSave(*this, setting);
-        // Texts are kept whole: a text with blanks around it is quoted, one with characters
-        // that the file's encoding cannot hold is escaped; any other value is written plainly.
-        bytes = setting.kind == SettingKind::Text
-                    ? profile::writeProfileText(bytes, settingsSection, setting.key, value)
-                    : profile::writeProfileString(bytes, settingsSection, setting.key, value);
-    }
-    trap([&] { services_.writeFile(path, bytes); });
+    profile::updateProfileFile(services_, settingsPath(), [&](std::string bytes) {
+        for (const Setting& setting : settingsOf(*this)) {
+            const std::string value = valueToSave(*this, setting);
+            // Texts are kept whole: a text with blanks around it is quoted, one with characters
+            // that the file's encoding cannot hold is escaped; any other value is written plainly.
+            bytes = setting.kind == SettingKind::Text
+                        ? profile::writeProfileText(bytes, settingsSection, setting.key, value)
+                        : profile::writeProfileString(bytes, settingsSection, setting.key, value);
+        }
+        return bytes;
+    });
 }
 
 void MainFrm::LoadSettings() {
