@@ -29,6 +29,7 @@ Object document(Server& server, const std::shared_ptr<Document>& document) {
         case DocumentKind::Part: return partDocument(server, document);
         case DocumentKind::Product: return productDocument(server, document);
         case DocumentKind::Drawing: return drawingDocument(server, document);
+        case DocumentKind::Process: return processDocument(server, document);
     }
     return drawingDocument(server, document);
 }

@@ -94,6 +94,14 @@ public:
             view();
             return Variant(drawingComponents(this->server(), owner(), viewPointer()));
         });
+        property("Tables", [this](Args) {
+            view();
+            return Variant(drawingTables(this->server(), owner(), viewPointer()));
+        });
+        property("Factory2D", [this](Args) {
+            view();
+            return Variant(factory2D(this->server(), owner(), viewPointer()));
+        });
         property("Parent", [this](Args) { return Variant(drawingViews(this->server(), owner(), sheetPointer())); });
     }
 

@@ -50,6 +50,17 @@ public:
             changed();
             return Variant();
         });
+        // SetAxisSysteme(product, axis system of that product's part)
+        method("SetAxisSysteme", [this](Args args) {
+            std::optional<Element> product = elementOf(argument(args, 0).object());
+            std::optional<Element> axis = elementOf(argument(args, 1).object());
+            auto productNode = product ? std::get_if<Product*>(&product->target) : nullptr;
+            auto axisSystem = axis ? std::get_if<AxisSystem*>(&axis->target) : nullptr;
+            if (!productNode || !axisSystem) throw Refusal("SetAxisSysteme takes a product and an axis system");
+            projectInAxisSystem(sheet(), view(), **productNode, *axis->document, **axisSystem);
+            changed();
+            return Variant();
+        });
         method("CopyLinksTo", [this](Args args) {
             copyLinks(view(), viewBindingOf(argument(args, 0).object()));
             changed();

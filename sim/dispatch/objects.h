@@ -7,6 +7,7 @@
 #include "sim/model/document.h"
 #include "sim/model/drawing/drawing.h"
 #include "sim/model/element.h"
+#include "sim/model/process/process.h"
 
 // The automation objects of the simulated CATIA, one type name each. Each returns the one live
 // automation object of its model object, making it when there is none.
@@ -57,7 +58,32 @@ Object drawingTexts(Server& server, const DocumentPtr& drawing, const ViewPtr& v
 Object drawingText(Server& server, const DocumentPtr& drawing, const std::shared_ptr<DrawingText>& text);
 Object textProperties(Server& server, const DocumentPtr& drawing, const std::shared_ptr<DrawingText>& text);
 Object drawingComponents(Server& server, const DocumentPtr& drawing, const ViewPtr& view);
+Object drawingTables(Server& server, const DocumentPtr& drawing, const ViewPtr& view);
+Object drawingTable(Server& server, const DocumentPtr& drawing, const std::shared_ptr<DrawingTable>& table);
+Object factory2D(Server& server, const DocumentPtr& drawing, const ViewPtr& view);
+// A fresh "Line2D" for every line drawn.
+Object line2D(Server& server, const DocumentPtr& drawing, const ViewPtr& view, const DrawingLine& line);
 Object drawingComponent(Server& server, const DocumentPtr& drawing, const ViewPtr& holder,
                         const std::shared_ptr<DrawingComponent>& component);
+
+// A process document's content: the PPR document with its products, the process tree, the
+// tools and tool assemblies of its operations, and parameters.
+Object processDocument(Server& server, const DocumentPtr& process);
+Object pprDocument(Server& server, const DocumentPtr& process);
+Object pprProducts(Server& server, const DocumentPtr& process);
+// A node of the process tree: "PPRActivity", "ManufacturingSetup", "ManufacturingProgram" or
+// "ManufacturingOperation".
+Object activity(Server& server, const DocumentPtr& process, ProcessActivity& node);
+// The lists of a node: all its children ("Activities", as ChildrenActivities gives them), a
+// setup's programs ("ManufacturingPrograms") and a program's operations
+// ("ManufacturingActivities").
+enum class ActivityList { Children, Programs, Operations };
+Object activityList(Server& server, const DocumentPtr& process, ProcessActivity& node, ActivityList which);
+// The parameters of a node ("Parameters"): its own, or with `recursive` those below it too.
+Object parameters(Server& server, const DocumentPtr& process, ProcessActivity& node, bool recursive);
+// A tool attribute or an operation's parameter ("Parameter").
+Object parameter(Server& server, const DocumentPtr& process, const NamedValue& value);
+Object machiningTool(Server& server, const DocumentPtr& process, ProcessActivity& operation);
+Object toolAssembly(Server& server, const DocumentPtr& process, ProcessActivity& operation);
 
 }  // namespace qvl::sim::objects

@@ -68,6 +68,7 @@ Object element(Server& server, const Element& element) {
             if (!holder) throw Refusal("the component is no longer placed");
             return drawingComponent(server, element.document, holder, component);
         }
+        Object operator()(ProcessActivity* node) const { return activity(server, element.document, *node); }
     };
     return std::visit(Visit{server, element}, element.target);
 }

@@ -2,6 +2,7 @@
 
 #include "common/platform/windows_path.h"
 #include "sim/model/drawing/drawing.h"
+#include "sim/model/process/process.h"
 #include "sim/model/refusal.h"
 
 namespace qvl::sim {
@@ -11,6 +12,7 @@ const char* kindName(DocumentKind kind) {
         case DocumentKind::Part: return "Part";
         case DocumentKind::Product: return "Product";
         case DocumentKind::Drawing: return "Drawing";
+        case DocumentKind::Process: return "Process";
     }
     return "";
 }
@@ -20,6 +22,7 @@ const char* extensionOf(DocumentKind kind) {
         case DocumentKind::Part: return "CATPart";
         case DocumentKind::Product: return "CATProduct";
         case DocumentKind::Drawing: return "CATDrawing";
+        case DocumentKind::Process: return "CATProcess";
     }
     return "";
 }
@@ -50,6 +53,15 @@ Drawing& Document::drawing() {
 const Drawing& Document::drawing() const { return const_cast<Document*>(this)->drawing(); }
 
 void Document::setDrawing(std::unique_ptr<Drawing> drawing) { drawing_ = std::move(drawing); }
+
+Process& Document::process() {
+    if (!process_) throw Refusal(name_ + " is no process document");
+    return *process_;
+}
+
+const Process& Document::process() const { return const_cast<Document*>(this)->process(); }
+
+void Document::setProcess(std::unique_ptr<Process> process) { process_ = std::move(process); }
 
 void Document::rename(std::string name, std::string fullPath) {
     name_ = std::move(name);

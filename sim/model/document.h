@@ -11,15 +11,17 @@
 namespace qvl::sim {
 
 class Drawing;
+struct Process;
 
-enum class DocumentKind { Part, Product, Drawing };
+enum class DocumentKind { Part, Product, Drawing, Process };
 
 // The world-file name of a kind ("Part") and its file extension ("CATPart").
 const char* kindName(DocumentKind kind);
 const char* extensionOf(DocumentKind kind);
 
 // A document loaded in CATIA. A part document has a root product and a part, a product document
-// a root product whose children instantiate other documents, a drawing document its sheets.
+// a root product whose children instantiate other documents, a drawing document its sheets, a
+// process document the products it machines and its process tree.
 class Document : public std::enable_shared_from_this<Document> {
 public:
     // A document read from the file `fullPath`, or a new one (`fullPath` empty) named `name`.
@@ -62,6 +64,11 @@ public:
     const Drawing& drawing() const;
     void setDrawing(std::unique_ptr<Drawing> drawing);
 
+    // What a process document holds; refused by other kinds.
+    Process& process();
+    const Process& process() const;
+    void setProcess(std::unique_ptr<Process> process);
+
     // A document saved under another file, or a new document made from a file, takes that
     // name and path (an empty path: a document that was never saved).
     void rename(std::string name, std::string fullPath);
@@ -77,6 +84,7 @@ private:
     std::unique_ptr<Product> product_;
     std::unique_ptr<Part> part_;
     std::unique_ptr<Drawing> drawing_;
+    std::unique_ptr<Process> process_;
     Selection selection_;
 };
 

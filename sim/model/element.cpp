@@ -1,5 +1,7 @@
 #include "sim/model/element.h"
 
+#include "sim/model/process/process_activity.h"
+
 namespace qvl::sim {
 namespace {
 
@@ -12,6 +14,7 @@ struct TypeNameOf {
     std::string operator()(const std::shared_ptr<DrawingView>&) const { return "DrawingView"; }
     std::string operator()(const std::shared_ptr<DrawingText>&) const { return "DrawingText"; }
     std::string operator()(const std::shared_ptr<DrawingComponent>&) const { return "DrawingComponent"; }
+    std::string operator()(const ProcessActivity* activity) const { return activity->typeName(); }
 };
 
 }  // namespace

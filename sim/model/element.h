@@ -15,6 +15,7 @@ class DrawingSheet;
 class DrawingView;
 struct DrawingText;
 struct DrawingComponent;
+class ProcessActivity;
 
 // An object of a document that can be selected: the node itself and the document that holds it,
 // which keeps the node alive. Drawing elements can be deleted, so they are held by shared
@@ -22,10 +23,10 @@ struct DrawingComponent;
 struct Element {
     std::shared_ptr<Document> document;
     std::variant<Product*, Part*, Body*, AxisSystem*, std::shared_ptr<DrawingSheet>, std::shared_ptr<DrawingView>,
-                 std::shared_ptr<DrawingText>, std::shared_ptr<DrawingComponent>>
+                 std::shared_ptr<DrawingText>, std::shared_ptr<DrawingComponent>, ProcessActivity*>
         target;
 
-    // CATIA's type name of the object ("Product", "Body", "DrawingView", ...).
+    // CATIA's type name of the object ("Product", "Body", "DrawingView", "ManufacturingSetup", ...).
     std::string typeName() const;
 
     friend bool operator==(const Element& a, const Element& b) { return a.target == b.target; }

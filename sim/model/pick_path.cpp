@@ -4,6 +4,7 @@
 
 #include "common/platform/script_fault.h"
 #include "sim/model/drawing/drawing.h"
+#include "sim/model/process/process.h"
 #include "sim/model/refusal.h"
 
 namespace qvl::sim {
@@ -41,6 +42,21 @@ Element resolveInDrawing(const std::shared_ptr<Document>& document, const std::v
     throw Refusal("the view " + view->name + " holds no " + std::string(steps[2]));
 }
 
+// In a process document: the process, then activities, setups, programs and operations below
+// it, each by its name.
+Element resolveInProcess(const std::shared_ptr<Document>& document, const std::vector<std::string_view>& steps) {
+    ProcessActivity* node = document->process().root.get();
+    if (steps.front() != node->name()) {
+        throw Refusal("the process of " + document->name() + " is " + node->name() + ", not " + std::string(steps.front()));
+    }
+    for (std::size_t i = 1; i < steps.size(); ++i) {
+        ProcessActivity* child = node->findChild(steps[i]);
+        if (!child) throw Refusal(node->name() + " holds no " + std::string(steps[i]));
+        node = child;
+    }
+    return Element{document, node};
+}
+
 }  // namespace
 
 Element resolvePickPath(const Session& session, std::string_view path) {
@@ -59,9 +75,10 @@ Element resolvePickPath(const Session& session, std::string_view path) {
         if (!document) throw fault("no document is active in CATIA");
     }
     std::vector<std::string_view> steps = splitNames(names);
-    if (document->kind() == DocumentKind::Drawing) {
+    if (document->kind() == DocumentKind::Drawing || document->kind() == DocumentKind::Process) {
         try {
-            return resolveInDrawing(document, steps);
+            return document->kind() == DocumentKind::Drawing ? resolveInDrawing(document, steps)
+                                                              : resolveInProcess(document, steps);
         } catch (const Refusal& e) {
             throw fault(e.what());
         }

@@ -6,6 +6,7 @@
 #include "common/platform/script_fault.h"
 #include "common/platform/windows_path.h"
 #include "sim/model/drawing/drawing.h"
+#include "sim/model/process/process.h"
 #include "sim/model/product_reorder_target.h"
 #include "sim/model/refusal.h"
 
@@ -21,6 +22,12 @@ void collectInstantiated(const Document& document, std::set<const Document*>& re
     if (!reached.insert(&document).second) return;
     if (document.kind() == DocumentKind::Drawing) {
         for (const auto& linked : document.drawing().linkedDocuments()) collectInstantiated(*linked, reached);
+        return;
+    }
+    if (document.kind() == DocumentKind::Process) {
+        for (const ProcessProduct& product : document.process().products) {
+            if (product.document) collectInstantiated(*product.document, reached);
+        }
         return;
     }
     for (const auto& child : document.product().properties().children) {

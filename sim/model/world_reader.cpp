@@ -3,6 +3,7 @@
 #include "common/platform/windows_path.h"
 #include "sim/model/drawing/drawing_reader.h"
 #include "sim/model/json_shape.h"
+#include "sim/model/process/process_reader.h"
 #include "sim/model/refusal.h"
 
 namespace qvl::sim {
@@ -71,7 +72,7 @@ void readChildren(const Json& root, Product& product, const ChildLoader& loadChi
 
 std::optional<DocumentKind> kindOfFile(std::string_view path) {
     std::string extension = platform::extensionOf(path);
-    for (DocumentKind kind : {DocumentKind::Part, DocumentKind::Product, DocumentKind::Drawing}) {
+    for (DocumentKind kind : {DocumentKind::Part, DocumentKind::Product, DocumentKind::Drawing, DocumentKind::Process}) {
         if (sameExtension(extension, extensionOf(kind))) return kind;
     }
     return std::nullopt;
@@ -98,6 +99,10 @@ std::shared_ptr<Document> readWorldDocument(std::string_view text, const std::st
         auto document = std::make_shared<Document>(*kind, platform::fileNameOf(fullPath), fullPath);
         if (*kind == DocumentKind::Drawing) {
             document->setDrawing(readDrawing(root, loadChild));
+            return document;
+        }
+        if (*kind == DocumentKind::Process) {
+            document->setProcess(readProcess(root, loadChild));
             return document;
         }
         document->setProduct(std::make_unique<Product>(*document, readProperties(root, fullPath)));

@@ -1,6 +1,7 @@
 #include "sim/model/world_writer.h"
 
 #include "sim/model/drawing/drawing_writer.h"
+#include "sim/model/process/process_writer.h"
 #include "sim/model/world_number.h"
 
 namespace qvl::sim {
@@ -57,6 +58,7 @@ void writeChildren(const Product& product, Json& out) {
 
 Json worldContent(const Document& document) {
     if (document.kind() == DocumentKind::Drawing) return drawingJson(document.drawing());
+    if (document.kind() == DocumentKind::Process) return processJson(document.process());
     Json out = Json::object();
     out["kind"] = kindName(document.kind());
     writeProperties(document.product().properties(), out);

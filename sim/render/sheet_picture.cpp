@@ -23,19 +23,41 @@ struct Placement {
 };
 
 constexpr double tableFontSize = 2.5;
+// The distance between the lines of a text, in font sizes.
+constexpr double lineSpacing = 1.4;
+
+// The lines of a text: a CR LF, a lone CR or a lone LF ends a line.
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            lines.emplace_back();
+        } else {
+            lines.back() += text[i];
+        }
+    }
+    return lines;
+}
 constexpr double defaultRowHeight = 7;
 
 double columnWidth(const DrawingTable& table, std::size_t column) {
     if (column < table.columnWidths.size()) return table.columnWidths[column];
     double widest = 0;
-    for (const auto& row : table.cells) {
-        if (column < row.size()) widest = std::max(widest, static_cast<double>(text::charCount(row[column])));
+    for (const auto& row : table.cells()) {
+        for (const std::string& line : linesOf(row[column])) {
+            widest = std::max(widest, static_cast<double>(text::charCount(line)));
+        }
     }
     return std::max(12.0, widest * tableFontSize * 0.9 + 4);
 }
 
+// A row without a height of its own is tall enough for its texts of most lines.
 double rowHeight(const DrawingTable& table, std::size_t row) {
-    return row < table.rowHeights.size() ? table.rowHeights[row] : defaultRowHeight;
+    if (row < table.rowHeights.size()) return table.rowHeights[row];
+    std::size_t lines = 1;
+    for (const std::string& cell : table.cells()[row]) lines = std::max(lines, linesOf(cell).size());
+    return std::max(defaultRowHeight, static_cast<double>(lines) * tableFontSize * lineSpacing + 2);
 }
 
 class Painter {
@@ -48,10 +70,19 @@ public:
         picture_.lines.push_back({ax, ay, bx, by, kind});
     }
 
+    // A text of several lines becomes one picture text per line, the lines stacked so that the
+    // block stands at (x, y) as its anchor position says.
     void text(const Placement& at, const std::string& s, double x, double y, double size, long long anchor,
               SheetPicture::TextKind kind) {
-        auto [px, py] = at(x, y);
-        picture_.texts.push_back({s, px, py, size, anchor, kind});
+        std::vector<std::string> lines = linesOf(s);
+        double step = lineSpacing * size / std::max(at.scale, 1e-9);
+        long long row = (anchor >= 1 && anchor <= 9) ? (anchor - 1) % 3 : 0;  // 0 top, 1 middle, 2 bottom
+        double first = row == 0 ? 0 : row == 1 ? step * static_cast<double>(lines.size() - 1) / 2
+                                               : step * static_cast<double>(lines.size() - 1);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            auto [px, py] = at(x, y + first - step * static_cast<double>(i));
+            picture_.texts.push_back({lines[i], px, py, size, anchor, kind});
+        }
     }
 
     void artwork(const Placement& at, const ViewContent& content, double dx, double dy) {
@@ -66,8 +97,9 @@ public:
 
     // The cells of a table, a merged block as one cell showing the text of its first cell.
     void table(const Placement& at, const DrawingTable& table, double dx, double dy) {
-        std::size_t rows = table.cells.size();
-        std::size_t columns = rows ? table.cells.front().size() : 0;
+        const auto& cells = table.cells();
+        std::size_t rows = cells.size();
+        std::size_t columns = static_cast<std::size_t>(table.columnCount());
         std::vector<double> left{dx + table.x}, top{dy + table.y};
         for (std::size_t c = 0; c < columns; ++c) left.push_back(left.back() + columnWidth(table, c));
         for (std::size_t r = 0; r < rows; ++r) top.push_back(top.back() - rowHeight(table, r));
@@ -79,7 +111,7 @@ public:
             line(at, x1, y2, x2, y2, SheetPicture::LineKind::Table);
             line(at, x1, y1, x1, y2, SheetPicture::LineKind::Table);
             line(at, x2, y1, x2, y2, SheetPicture::LineKind::Table);
-            const std::string& s = table.cells[r][c];
+            const std::string& s = cells[r][c];
             if (!s.empty()) {
                 text(at, s, (x1 + x2) / 2, (y1 + y2) / 2, tableFontSize, 5, SheetPicture::TextKind::Table);
             }
@@ -87,9 +119,9 @@ public:
                 for (std::size_t j = c; j < c + spanColumns; ++j) covered[i][j] = true;
             }
         };
-        for (const auto& m : table.merges) {
-            cell(static_cast<std::size_t>(m[0] - 1), static_cast<std::size_t>(m[1] - 1), static_cast<std::size_t>(m[2]),
-                 static_cast<std::size_t>(m[3]));
+        for (const TableMerge& m : table.merges()) {
+            cell(static_cast<std::size_t>(m.row - 1), static_cast<std::size_t>(m.column - 1),
+                 static_cast<std::size_t>(m.rows), static_cast<std::size_t>(m.columns));
         }
         for (std::size_t r = 0; r < rows; ++r) {
             for (std::size_t c = 0; c < columns; ++c) {

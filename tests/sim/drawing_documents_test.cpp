@@ -146,5 +146,28 @@ TEST_F(DrawingDocumentsTest, ExportWritesTheSheetsAsDxfUnderTheGivenNamePlusItsE
     EXPECT_EQ(eventsNamed("alert").size(), 1u);
 }
 
+TEST_F(DrawingDocumentsTest, AddMakesAnEmptyIsoDrawingWhoseStandardIsSaved) {
+    Object drawing = documents().call("Add", {Variant("Drawing")}).object();
+    EXPECT_EQ(drawing.typeName(), "DrawingDocument");
+    EXPECT_EQ(drawing.get("Name").toString(), "Drawing1.CATDrawing");
+    EXPECT_TRUE(activeDocument().is(drawing));
+    Object sheets = drawing.get("Sheets").object();
+    ASSERT_EQ(sheets.get("Count").toLong(), 1);
+    Object first = sheets.call("Item", {Variant(1)}).object();
+    EXPECT_EQ(first.get("Name").toString(), "Sheet.1");
+    EXPECT_EQ(first.get("Views").object().get("Count").toLong(), 2);
+    EXPECT_EQ(documents().call("Add", {Variant("drawing")}).object().get("Name").toString(), "Drawing2.CATDrawing");
+    EXPECT_EQ(errorOf([&] { documents().call("Add", {Variant("Process")}); }), serverFailure);
+
+    EXPECT_EQ(drawing.get("Standard").toLong(), 1);
+    EXPECT_FALSE(sim.dumpDocument("Drawing1.CATDrawing")->at("content").contains("standard"));
+    drawing.put("Standard", 2);
+    EXPECT_EQ(drawing.get("Standard").toLong(), 2);
+    EXPECT_EQ(errorOf([&] { drawing.put("Standard", 7); }), serverFailure);
+    drawing.put("Standard", 1);
+    drawing.call("SaveAs", {Variant("D:\\out\\Iso")});
+    EXPECT_EQ(fileJson("D:\\out\\Iso.CATDrawing")["standard"], 1);
+}
+
 }  // namespace
 }  // namespace qvl::sim::testing

@@ -1,4 +1,6 @@
+#include "sim/model/drawing/drawing_reader.h"
 #include "sim/render/drawing_svg.h"
+#include "sim/render/sheet_picture.h"
 #include "sim/render/dxf_writer.h"
 #include "tests/sim/drawing_test_support.h"
 
@@ -98,6 +100,32 @@ TEST_F(DrawingRenderTest, SavedDrawingsGetTheirPictureBesideThem) {
     EXPECT_TRUE(disk.fileExists("C:\\QVL\\Template\\Frames.CATDrawing.svg"));
     EXPECT_FALSE(disk.fileExists("D:\\out\\broken.CATDrawing.svg"));
     EXPECT_EQ(occurrences(fileText("D:\\out\\block.CATDrawing.svg"), "class=\"edge\""), 4u);
+}
+
+TEST_F(DrawingRenderTest, TextsOfSeveralLinesAreDrawnLineUnderLine) {
+    platform::Json drawing = platform::Json::parse(R"({ "kind": "Drawing", "sheets": [ { "name": "Sheet.1", "paperSize": 6,
+        "views": [ { "name": "Background View", "viewType": 13,
+          "texts": [ { "name": "TecNotes1", "text": "1. 去毛刺\r\n2. 倒角C0.5\n3. 防锈", "x": 10, "y": 100, "fontSize": 2.5 } ],
+          "tables": [ { "name": "ToolsList1", "x": 10, "y": 200, "cells": [["理论时间"], ["总时间\r\n4.5"]] } ] } ] } ] })");
+    std::vector<SheetPicture::Text> texts = pictureOf(*readDrawing(drawing, [](const std::string&, std::string&) {
+                                                          return std::shared_ptr<Document>();
+                                                      })->sheets[0])
+                                                .texts;
+    ASSERT_EQ(texts.size(), 6u);
+    // A top-anchored block hangs from its point, 1.4 font sizes from line to line.
+    EXPECT_EQ(texts[0].text, "1. 去毛刺");
+    EXPECT_DOUBLE_EQ(texts[0].y, 100);
+    EXPECT_EQ(texts[2].text, "3. 防锈");
+    EXPECT_DOUBLE_EQ(texts[2].y, 93);
+    // A cell's block is centred in its cell, which grows for its lines.
+    EXPECT_EQ(texts[4].text, "总时间");
+    EXPECT_EQ(texts[5].text, "4.5");
+    EXPECT_DOUBLE_EQ((texts[4].y + texts[5].y) / 2, 200 - 7 - 4.5);
+
+    std::string svg = renderDrawingSvg(drawing);
+    EXPECT_NE(svg.find(">2. 倒角C0.5</text>"), std::string::npos);
+    EXPECT_EQ(svg.find('\r'), std::string::npos);
+    EXPECT_EQ(occurrences(drawingDxf(drawing), "\nTEXT\n"), 6u);
 }
 
 }  // namespace

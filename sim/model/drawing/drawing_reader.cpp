@@ -51,7 +51,9 @@ std::shared_ptr<DrawingTable> readTable(const Json& value, const std::string& wh
     table->name = requiredString(value, "name", where);
     table->x = optionalNumber(value, "x", where).value_or(0);
     table->y = optionalNumber(value, "y", where).value_or(0);
+    table->computeMode = optionalInteger(value, "computeMode", where).value_or(1);
     const Json& rows = optionalArray(value, "cells", where);
+    std::vector<std::vector<std::string>> cells;
     std::size_t columns = 0;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         std::string rowWhere = at(at(where, "cells"), r);
@@ -63,19 +65,27 @@ std::shared_ptr<DrawingTable> readTable(const Json& value, const std::string& wh
         }
         if (r > 0 && row.size() != columns) throw Refusal(rowWhere + ": expected " + std::to_string(columns) + " cells");
         columns = row.size();
-        table->cells.push_back(std::move(row));
+        cells.push_back(std::move(row));
     }
+    // A table without rows keeps its columns in a key of their own.
+    if (auto declared = optionalInteger(value, "columns", where)) {
+        if (*declared < 0 || (!cells.empty() && static_cast<std::size_t>(*declared) != columns)) {
+            throw Refusal(at(where, "columns") + ": expected the number of cells of every row");
+        }
+        columns = static_cast<std::size_t>(*declared);
+    }
+    table->setCells(std::move(cells), columns);
     const Json& merges = optionalArray(value, "merges", where);
     for (std::size_t i = 0; i < merges.size(); ++i) {
         std::string mergeWhere = at(at(where, "merges"), i);
         std::vector<double> m = numberList(merges[i], 4, mergeWhere);
-        std::array<long long, 4> merge{};
-        for (int k = 0; k < 4; ++k) merge[k] = static_cast<long long>(m[k]);
-        bool inside = merge[0] >= 1 && merge[1] >= 1 && merge[2] >= 1 && merge[3] >= 1 &&
-                      merge[0] + merge[2] - 1 <= static_cast<long long>(table->cells.size()) &&
-                      merge[1] + merge[3] - 1 <= static_cast<long long>(columns);
-        if (!inside) throw Refusal(mergeWhere + ": expected [row, column, rows, columns] inside the table");
-        table->merges.push_back(merge);
+        TableMerge merge{static_cast<long long>(m[0]), static_cast<long long>(m[1]), static_cast<long long>(m[2]),
+                         static_cast<long long>(m[3])};
+        try {
+            table->restoreMerge(merge);
+        } catch (const Refusal&) {
+            throw Refusal(mergeWhere + ": expected [row, column, rows, columns] inside the table, apart from the other merges");
+        }
     }
     table->columnWidths = readNumbers(value, "columnWidths", where);
     table->rowHeights = readNumbers(value, "rowHeights", where);
@@ -137,6 +147,14 @@ GenerativeBehaviour readGenerative(const Json& value, const std::string& where, 
         g.projectedFromName = requiredString(value, "projectedFrom", where);
         g.projectionType = optionalInteger(value, "projectionType", where).value_or(0);
         if (g.projectionType < 0 || g.projectionType > 3) throw Refusal(at(where, "projectionType") + ": expected 0 to 3");
+    }
+    if (value.contains("axisSystem")) {
+        std::string axisWhere = at(where, "axisSystem");
+        const Json& axis = value["axisSystem"];
+        requireObject(axis, axisWhere);
+        g.axisSystem = ReferenceAxisSystem{requiredString(axis, "product", axisWhere),
+                                           requiredString(axis, "document", axisWhere),
+                                           requiredString(axis, "name", axisWhere)};
     }
     if (value.contains("extent")) {
         std::vector<double> e = numberList(value["extent"], 4, at(where, "extent"));

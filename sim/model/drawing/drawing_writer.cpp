@@ -41,9 +41,11 @@ Json tableJson(const DrawingTable& table) {
     out["name"] = table.name;
     out["x"] = worldNumber(table.x);
     out["y"] = worldNumber(table.y);
-    out["cells"] = table.cells;
+    if (table.computeMode != 1) out["computeMode"] = table.computeMode;
+    out["cells"] = table.cells();
+    if (table.cells().empty() && table.columnCount() > 0) out["columns"] = table.columnCount();
     Json merges = Json::array();
-    for (const auto& m : table.merges) merges.push_back(Json::array({m[0], m[1], m[2], m[3]}));
+    for (const TableMerge& m : table.merges()) merges.push_back(Json::array({m.row, m.column, m.rows, m.columns}));
     out["merges"] = merges;
     if (!table.columnWidths.empty()) out["columnWidths"] = numbers(table.columnWidths);
     if (!table.rowHeights.empty()) out["rowHeights"] = numbers(table.rowHeights);
@@ -101,6 +103,11 @@ Json generativeJson(const GenerativeBehaviour& g) {
         auto from = g.projectedFrom.lock();
         out["projectedFrom"] = from ? from->name : g.projectedFromName;
         out["projectionType"] = g.projectionType;
+    }
+    if (g.axisSystem) {
+        out["axisSystem"] = {{"product", g.axisSystem->product},
+                             {"document", g.axisSystem->document},
+                             {"name", g.axisSystem->name}};
     }
     if (g.projection) {
         const ViewProjection& p = *g.projection;

@@ -23,6 +23,14 @@ struct GenerativeLink {
 
 enum class ViewDefinition { None, Front, Projection, Isometric };
 
+// The axis system that a view is projected in (SetAxisSysteme), by name: the product it was
+// given with, the part document that holds the axis system, and the axis system's name.
+struct ReferenceAxisSystem {
+    std::string product;
+    std::string document;
+    std::string name;
+};
+
 // A segment in a view's own coordinates.
 struct ViewEdge {
     double x1 = 0;
@@ -56,6 +64,8 @@ struct GenerativeBehaviour {
     long long projectionType = 0;
     std::weak_ptr<DrawingView> projectedFrom;
     std::string projectedFromName;  // as a file names it, until resolved
+    // The axis system the view is projected in, when a program chose one.
+    std::optional<ReferenceAxisSystem> axisSystem;
     // Set by the last update; a view never updated shows nothing.
     std::optional<ViewProjection> projection;
 };

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <array>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "sim/model/drawing/drawing_table.h"
 
 namespace qvl::sim {
 
@@ -36,20 +37,6 @@ struct DrawingText {
     double fontSize = 3.5;
     std::vector<FontRun> fontRuns;
     // Set once the text is deleted (or its view or sheet is): calls on it then fail.
-    bool removed = false;
-};
-
-// A table of a view: `x`, `y` is its upper-left corner; rows go down. A merge is
-// {row, column, rows, columns}, counted from 1. Widths and heights left empty take defaults
-// when the table is drawn.
-struct DrawingTable {
-    std::string name;
-    double x = 0;
-    double y = 0;
-    std::vector<std::vector<std::string>> cells;
-    std::vector<std::array<long long, 4>> merges;
-    std::vector<double> columnWidths;
-    std::vector<double> rowHeights;
     bool removed = false;
 };
 

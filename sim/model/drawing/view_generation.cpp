@@ -70,6 +70,19 @@ void defineProjectionView(DrawingSheet& sheet, DrawingView& view, const std::sha
     define(sheet, view, ViewDefinition::Projection, viewType);
 }
 
+void projectInAxisSystem(DrawingSheet& sheet, DrawingView& view, const Product& product, const Document& partDocument,
+                         const AxisSystem& axis) {
+    const Product& reference = product.reference();
+    bool ofThePart = &reference.document() == &partDocument && partDocument.hasPart() &&
+                     std::any_of(partDocument.part().axisSystems.begin(), partDocument.part().axisSystems.end(),
+                                 [&](const auto& a) { return a.get() == &axis; });
+    if (!ofThePart) throw Refusal("the axis system " + axis.name + " is not of the part of " + product.name());
+    if (view.generative.definition == ViewDefinition::None || view.generative.definition == ViewDefinition::Front) {
+        defineFrontView(sheet, view, axis.x, axis.z);
+    }
+    view.generative.axisSystem = ReferenceAxisSystem{product.name(), partDocument.fullName(), axis.name};
+}
+
 GenerativeLink linkTo(const Element& element) {
     GenerativeLink link;
     link.documentPath = element.document->fullName();
