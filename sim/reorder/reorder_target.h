@@ -12,7 +12,7 @@ class ReorderTarget {
 public:
     virtual ~ReorderTarget() = default;
 
-    // The instance names of the children, in their current order in the specification tree.
+    // The instance names of the children, in their current order in CATIA's tree.
     virtual std::vector<std::string> childNames() const = 0;
 
     // Puts the children into a new order: `order[i]` is the current position (from 0) of the

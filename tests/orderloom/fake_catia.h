@@ -50,7 +50,7 @@ private:
     std::shared_ptr<Faults> faults_;
 };
 
-// A product of the specification tree: an assembly, or the instance of a part (no children).
+// A product of CATIA's tree: an assembly, or the instance of a part (no children).
 // It is what the reorder dialog shows and reorders.
 class FakeProduct : public FaultyTable,
                     public sim::reorder::ReorderTarget,
