@@ -24,8 +24,8 @@ const char* kindName(ControlKind kind) {
     return "control";
 }
 
-Control::Control(Form& owner, ControlSpec spec)
-    : owner_(owner), spec_(std::move(spec)), caption_(spec_.caption), value_(spec_.value) {}
+Control::Control(Form& owner, ControlSpec declaration)
+    : owner_(owner), declaration_(std::move(declaration)), caption_(declaration_.caption), value_(declaration_.value) {}
 
 void Control::setValue(int value) {
     if (kind() == ControlKind::CheckBox) {

@@ -36,14 +36,14 @@ class Form;
 // Changing a check box's or an option's value raises its Click event, also from code.
 class Control {
 public:
-    Control(Form& owner, ControlSpec spec);
+    Control(Form& owner, ControlSpec declaration);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
-    const std::string& name() const noexcept { return spec_.name; }
-    ControlKind kind() const noexcept { return spec_.kind; }
-    const std::string& container() const noexcept { return spec_.container; }
-    const Bounds& bounds() const noexcept { return spec_.bounds; }
+    const std::string& name() const noexcept { return declaration_.name; }
+    ControlKind kind() const noexcept { return declaration_.kind; }
+    const std::string& container() const noexcept { return declaration_.container; }
+    const Bounds& bounds() const noexcept { return declaration_.bounds; }
     bool hasText() const noexcept { return kind() == ControlKind::TextBox || kind() == ControlKind::ComboBox; }
 
     // Caption of buttons, labels, frames, options and check boxes.
@@ -84,7 +84,7 @@ public:
 
 private:
     Form& owner_;
-    ControlSpec spec_;
+    ControlSpec declaration_;
     std::string caption_;
     int value_ = 0;
     bool enabled_ = true;

@@ -5,8 +5,8 @@ namespace qvl::ui {
 Form::Form(std::string caption, double clientWidth, double clientHeight)
     : caption_(std::move(caption)), width_(clientWidth), height_(clientHeight) {}
 
-Control& Form::add(ControlSpec spec) {
-    controls_.push_back(std::make_unique<Control>(*this, std::move(spec)));
+Control& Form::add(ControlSpec declaration) {
+    controls_.push_back(std::make_unique<Control>(*this, std::move(declaration)));
     return *controls_.back();
 }
 

@@ -44,7 +44,7 @@ public:
     virtual void Form_Load() = 0;
 
 protected:
-    Control& add(ControlSpec spec);
+    Control& add(ControlSpec declaration);
 
 private:
     std::string caption_;
