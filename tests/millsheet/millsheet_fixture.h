@@ -17,37 +17,15 @@
 #include "common/ui/window_system.h"
 #include "millsheet/main_frm3.h"
 #include "tests/millsheet/fake_catia.h"
+#include "tests/support/temp_folder.h"
 
 namespace qvl::millsheet::testing {
 
 inline const std::string programTitle = "Quorvel工具箱CATIA版生成加工单";
 
-// A temporary workspace for the simulated disk with C:\QVL, D:\nc and D:\out.
-class TempDisk {
-public:
-    TempDisk() {
-        static std::atomic<int> counter{0};
-        root_ = std::filesystem::temp_directory_path() /
-                ("qvl-millsheet-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 std::to_string(counter++) + "-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        std::filesystem::remove_all(root_);
-        for (const char* folder : {"C/QVL/Template", "D/nc", "D/out"}) std::filesystem::create_directories(root_ / folder);
-    }
-    ~TempDisk() {
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
-    }
-    TempDisk(const TempDisk&) = delete;
-    TempDisk& operator=(const TempDisk&) = delete;
-    const std::filesystem::path& root() const { return root_; }
-
-private:
-    std::filesystem::path root_;
-};
-
 class MillsheetTest : public ::testing::Test {
 protected:
-    TempDisk temp;
+    qvl::testing::TempFolder temp{"C/QVL/Template", "D/nc", "D/out"};
     platform::VirtualDisk disk{temp.root()};
     platform::Transcript transcript;
     platform::HeadlessServices services{disk, transcript};

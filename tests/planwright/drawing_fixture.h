@@ -24,7 +24,7 @@ inline const std::string thirdAngleTemplate = "C:\\QVL\\Template\\DrwFrame_All_3
 
 class DrawingTest : public ::testing::Test {
 protected:
-    TempDisk temp;
+    qvl::testing::TempFolder temp{"C/QVL", "D/models", "D/out"};
     platform::VirtualDisk disk{temp.root()};
     platform::Transcript transcript;
     platform::HeadlessServices services{disk, transcript};

@@ -18,33 +18,9 @@
 #include "common/ui/window_system.h"
 #include "planwright/main_frm.h"
 #include "tests/planwright/fake_catia.h"
+#include "tests/support/temp_folder.h"
 
 namespace qvl::planwright::testing {
-
-// A temporary workspace for the simulated disk, with the program folder C:\QVL.
-class TempDisk {
-public:
-    TempDisk() {
-        static std::atomic<int> counter{0};
-        root_ = std::filesystem::temp_directory_path() /
-                ("qvl-planwright-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 std::to_string(counter++) + "-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        std::filesystem::remove_all(root_);
-        std::filesystem::create_directories(root_ / "C" / "QVL");
-        std::filesystem::create_directories(root_ / "D" / "models");
-        std::filesystem::create_directories(root_ / "D" / "out");
-    }
-    ~TempDisk() {
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
-    }
-    TempDisk(const TempDisk&) = delete;
-    TempDisk& operator=(const TempDisk&) = delete;
-    const std::filesystem::path& root() const { return root_; }
-
-private:
-    std::filesystem::path root_;
-};
 
 // A window whose batch records the output modes it is asked for.
 class RecordingMainFrm : public MainFrm {
@@ -60,7 +36,7 @@ public:
 
 class WindowTest : public ::testing::Test {
 protected:
-    TempDisk temp;
+    qvl::testing::TempFolder temp{"C/QVL", "D/models", "D/out"};
     platform::VirtualDisk disk{temp.root()};
     platform::Transcript transcript;
     platform::HeadlessServices services{disk, transcript};

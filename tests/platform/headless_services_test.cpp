@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/platform/script_fault.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace qvl::platform {
 namespace {

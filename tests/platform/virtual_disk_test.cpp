@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace qvl::platform {
 namespace {
