@@ -1,5 +1,8 @@
 #include "common/platform/headless_services.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "common/platform/script_fault.h"
 
 namespace qvl::platform {
@@ -70,7 +73,9 @@ void HeadlessServices::processPendingMessages() {
 
 double HeadlessServices::random() {
     if (fixedRandom_) return *fixedRandom_;
-    return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
+    // A draw can round up to 1.0 in some standard libraries; a random number stays below 1.
+    const double draw = std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
+    return std::min(draw, std::nextafter(1.0, 0.0));
 }
 
 bool HeadlessServices::isTopMost(WindowHandle window) const {
