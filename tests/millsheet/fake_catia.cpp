@@ -6,6 +6,7 @@
 
 #include "common/automation/error.h"
 #include "common/platform/windows_path.h"
+#include "tests/support/fake_server.h"
 
 namespace qvl::millsheet::testing {
 
@@ -15,20 +16,11 @@ using automation::MemberTable;
 
 namespace {
 
-[[noreturn]] void refuse(const std::string& why) { throw Error(automation::errc::serverFailure, why); }
+using ::qvl::testing::along;
+using ::qvl::testing::count;
+using ::qvl::testing::refuse;
 
-Variant count(std::size_t n) { return Variant(static_cast<long long>(n)); }
-
-// A position from 1 into a list, or a refusal.
-std::size_t at(std::size_t size, const Variant& index) {
-    const long long i = index.toLong();
-    if (i < 1 || i > static_cast<long long>(size)) refuse("No item " + std::to_string(i));
-    return static_cast<std::size_t>(i - 1);
-}
-
-double along(const std::array<double, 6>& d, std::size_t offset, const Vector3& size) {
-    return std::fabs(d[offset]) * size[0] + std::fabs(d[offset + 1]) * size[1] + std::fabs(d[offset + 2]) * size[2];
-}
+std::size_t at(std::size_t size, const Variant& index) { return ::qvl::testing::positionFromOne(size, index); }
 
 std::array<double, 6> sixDoubles(MemberTable::Args args) {
     std::array<double, 6> d{};

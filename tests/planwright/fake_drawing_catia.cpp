@@ -7,6 +7,7 @@
 #include "common/automation/error.h"
 #include "common/platform/windows_path.h"
 #include "common/text/vb_number.h"
+#include "tests/support/fake_server.h"
 
 namespace qvl::planwright::testing {
 
@@ -16,27 +17,10 @@ using automation::MemberTable;
 
 namespace {
 
-[[noreturn]] void refuse(const std::string& why) { throw Error(automation::errc::serverFailure, why); }
-
-Variant count(std::size_t n) { return Variant(static_cast<long long>(n)); }
-
-// The position (from 0) that an Item or Remove argument names: a position from 1 or a name.
-template <class Items, class NameOf>
-std::size_t position(const Items& items, const Variant& key, NameOf nameOf) {
-    if (key.kind() == Variant::Kind::String) {
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            if (nameOf(*items[i]) == key.toString()) return i;
-        }
-        refuse("No item named " + key.toString());
-    }
-    const long long at = key.toLong();
-    if (at < 1 || at > static_cast<long long>(items.size())) refuse("No item " + std::to_string(at));
-    return static_cast<std::size_t>(at - 1);
-}
-
-double along(const std::array<double, 6>& d, std::size_t offset, const Extents& size) {
-    return std::fabs(d[offset]) * size[0] + std::fabs(d[offset + 1]) * size[1] + std::fabs(d[offset + 2]) * size[2];
-}
+using ::qvl::testing::along;
+using ::qvl::testing::count;
+using ::qvl::testing::position;
+using ::qvl::testing::refuse;
 
 const std::vector<std::string> titleTextNames{"TitleName",     "TitlePN",      "TitleMaterial",
                                               "TitleScale",    "TitleMass",    "TitleDesigner",
