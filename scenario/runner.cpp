@@ -114,6 +114,11 @@ void Runner::execute(const ScriptLine& line) {
         throw ScriptError(line.number, e.what());
     } catch (const platform::ScriptFault& e) {
         throw ScriptError(line.number, e.what());
+    } catch (const ScriptError&) {
+        throw;
+    } catch (const std::exception& e) {
+        // A fault of the program itself, not of the script: the run cannot go on.
+        throw ScriptError(line.number, std::string("the program failed: ") + e.what());
     }
 }
 
