@@ -1,5 +1,6 @@
 #include "common/catia/connection.h"
 
+#include "common/automation/error_mode.h"
 #include "common/automation/error_trap.h"
 #include "common/platform/services.h"
 #include "common/text/gbk.h"
@@ -82,14 +83,8 @@ Variant Connection::PickOneElement(const std::string& type1, const std::string& 
 std::string Connection::CatiaLanguage() {
     // Orderloom reads the language with errors of single calls ignored: whatever fails leaves
     // the character code at 0, which reads as Chinese.
-    ErrorTrap trap;
-    auto step = [&](auto&& statement) {
-        if (program_ == Program::Orderloom) {
-            trap(statement);
-        } else {
-            statement();
-        }
-    };
+    automation::ErrorMode step;
+    if (program_ == Program::Orderloom) step.ignoreErrors();
     std::string statusText;
     step([&] { CatiaApp.get("ActiveDocument").object().get("Selection").object().call("Clear"); });
     step([&] { statusText = CatiaApp.get("StatusBar").toString(); });

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/automation/error.h"
+#include "common/automation/error_mode.h"
 #include "common/automation/error_trap.h"
 #include "common/catia/axis_direction.h"
 #include "common/text/vb_number.h"
@@ -40,24 +41,6 @@ Extent extentOf(const Object& view) {
     return {text::roundHalfEven(extent.width, 1), text::roundHalfEven(extent.height, 1)};
 }
 
-// Runs the routine's statements either each on its own, a failing one skipped (`trap` set),
-// or letting the first failure end the routine.
-class Steps {
-public:
-    void ignoreErrors() { trap_.emplace(); }
-    template <class Statement>
-    void operator()(Statement&& statement) {
-        if (trap_) {
-            (*trap_)(std::forward<Statement>(statement));
-        } else {
-            std::forward<Statement>(statement)();
-        }
-    }
-
-private:
-    std::optional<ErrorTrap> trap_;
-};
-
 }  // namespace
 
 void MainFrm3::FitSheetScale(double width, double height, double gap) {
@@ -66,7 +49,7 @@ void MainFrm3::FitSheetScale(double width, double height, double gap) {
 
 void MainFrm3::CreateSheetViews(const Object& model, const Object& sheet, double centreX, double centreY,
                                 double gap) {
-    Steps step;
+    automation::ErrorMode step;
     Object views, v1, beh1;
     step([&] { views = sheet.get("Views").object(); });
     auto addView = [&] { return views.call("Add", {Variant("AutomaticNaming")}).object(); };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/automation/error_mode.h"
+
 #include <stdexcept>
 
 namespace qvl::automation {
@@ -35,6 +37,23 @@ TEST(ErrorTrap, LetsFaultsOfTheProgramItselfThrough) {
     ErrorTrap trap;
     EXPECT_THROW(trap([] { throw std::logic_error("bug"); }), std::logic_error);
     EXPECT_FALSE(trap.failed());
+}
+
+}  // namespace
+}  // namespace qvl::automation
+
+namespace qvl::automation {
+namespace {
+
+TEST(ErrorMode, LetsTheFirstFailureEndTheRoutineUntilErrorsAreIgnored) {
+    ErrorMode step;
+    int reached = 0;
+    EXPECT_THROW(step([] { throw Error(91, "not set"); }), Error);
+    step.ignoreErrors();
+    step([] { throw Error(438, "no such member"); });
+    step([&] { reached = 1; });
+    EXPECT_EQ(reached, 1) << "after ignoreErrors a failing statement is skipped and the next one runs";
+    EXPECT_TRUE(step.failed());
 }
 
 }  // namespace
