@@ -6,6 +6,7 @@
 #include "common/automation/error.h"
 #include "common/automation/variant.h"
 #include "planwright/batch_run.h"
+#include "planwright/drawing/drawing_file.h"
 #include "planwright/drawing/find_view_of_type13.h"
 #include "planwright/drawing/output_path.h"
 #include "planwright/drawing/paper.h"
@@ -18,8 +19,6 @@ using automation::Variant;
 
 namespace {
 
-constexpr int firstAngleProjection = 0;
-constexpr int thirdAngleProjection = 1;
 constexpr const char* failureMark = "-出现错误!";
 
 }  // namespace

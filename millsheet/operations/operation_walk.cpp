@@ -10,6 +10,7 @@
 #include "common/automation/error_trap.h"
 #include "millsheet/main_frm3.h"
 #include "millsheet/operations/operation_texts.h"
+#include "millsheet/operations/process_types.h"
 
 namespace qvl::millsheet {
 
@@ -18,10 +19,6 @@ using automation::Object;
 using automation::Variant;
 
 namespace {
-
-constexpr const char* setupType = "ManufacturingSetup";
-constexpr const char* programType = "ManufacturingProgram";
-constexpr const char* activityType = "PPRActivity";
 
 // The operation parameters shown in fields 8 to 12, in field order.
 constexpr std::array<const char*, 5> parameterNames{"Offset on Contour", "Offset on Bottom", "Machining quality",

@@ -12,6 +12,8 @@
 #include "millsheet/main_frm3.h"
 #include "millsheet/messages.h"
 #include "millsheet/operations/operation_texts.h"
+#include "millsheet/operations/process_types.h"
+#include "planwright/drawing/drawing_file.h"
 #include "planwright/drawing/find_view_of_type13.h"
 
 namespace qvl::millsheet {
@@ -56,16 +58,16 @@ Object findOperationsTable(const Object& view) {
 void MainFrm3::collectRecords(const Variant& picked) {
     ErrorTrap trap;
     const std::string type = picked.typeName();
-    if (type == "ManufacturingSetup") {
+    if (type == setupType) {
         trap([&] { ProcessParameters = picked.object().get("Parent").object().get("Parameters").object(); });
         trap([&] { PoToolList(picked); });
-    } else if (type == "ManufacturingProgram") {
+    } else if (type == programType) {
         trap([&] {
             ProcessParameters =
                 picked.object().get("Parent").object().get("Parent").object().get("Parameters").object();
         });
         trap([&] { ToolInfo(picked); });
-    } else if (type == "PPRActivity") {
+    } else if (type == activityType) {
         trap([&] { ProcessParameters = picked.object().get("Parameters").object(); });
         trap([&] { ProcessFinInfo(picked.object()); });
     }
@@ -126,7 +128,7 @@ void MainFrm3::cmdRun_Click() {
     };
 
     Variant picked;
-    trap([&] { picked = connection_.PickOneElement("ManufacturingSetup", "ManufacturingProgram", "PPRActivity"); });
+    trap([&] { picked = connection_.PickOneElement(setupType, programType, activityType); });
     if (picked.isEmpty() || picked.isNothing()) {
         restoreAlerts();
         connection_.message(nothingPickedMessage);
@@ -191,7 +193,7 @@ void MainFrm3::cmdRun_Click() {
         connection_.message(notSavedMessage(lblOutFolder2.caption()));
         return;
     }
-    std::string savedFile = *savedPath_ + ".CATDrawing";
+    std::string savedFile = *savedPath_ + planwright::drawingFileExtension;
     trap([&] { savedFile = CurrentDrawing.get("FullName").toString(); });
     connection_.message(doneMessage(savedFile));
 }

@@ -7,6 +7,7 @@
 #include "common/automation/error_trap.h"
 #include "millsheet/main_frm3.h"
 #include "millsheet/messages.h"
+#include "planwright/drawing/drawing_file.h"
 #include "planwright/drawing/output_path.h"
 #include "planwright/drawing/paper.h"
 #include "planwright/drawing/unused_file_name.h"
@@ -20,9 +21,6 @@ using automation::Variant;
 namespace {
 
 constexpr int isoStandard = 1;
-constexpr int paperSizeA4 = 6;
-constexpr int firstAngleProjection = 0;
-constexpr const char* drawingExtension = ".CATDrawing";
 
 }  // namespace
 
@@ -39,8 +37,8 @@ bool MainFrm3::CreateSheetDrawing(const std::string& fileName, const std::string
     }
     trap([&] { CurrentDrawing.put("Standard", isoStandard); });
     trap([&] { CurrentSheet = CurrentDrawing.get("Sheets").object().call("Add", {Variant(sheetName)}).object(); });
-    trap([&] { CurrentSheet.put("PaperSize", paperSizeA4); });
-    trap([&] { CurrentSheet.put("ProjectionMethod", firstAngleProjection); });
+    trap([&] { CurrentSheet.put("PaperSize", planwright::catiaPaperSize("A4")); });
+    trap([&] { CurrentSheet.put("ProjectionMethod", planwright::firstAngleProjection); });
     trap([&] { CurrentSheet.put("Scale2", 1); });
 
     // CATIA's file alerts are off during the run, so SaveAs would replace an existing drawing
@@ -49,7 +47,7 @@ bool MainFrm3::CreateSheetDrawing(const std::string& fileName, const std::string
     std::optional<std::string> unused;
     trap([&] {
         unused = planwright::UnusedFileName(
-            path, drawingExtension, [this](const std::string& file) { return services_.fileExists(file); },
+            path, planwright::drawingFileExtension, [this](const std::string& file) { return services_.fileExists(file); },
             [this] { return services_.random(); });
     });
     if (!unused) return false;

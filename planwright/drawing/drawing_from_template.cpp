@@ -6,7 +6,9 @@
 
 #include "common/automation/error_trap.h"
 #include "common/automation/variant.h"
+#include "planwright/drawing/drawing_file.h"
 #include "planwright/drawing/output_path.h"
+#include "planwright/drawing/paper.h"
 #include "planwright/drawing/unused_file_name.h"
 #include "planwright/main_frm.h"
 
@@ -15,15 +17,6 @@ namespace qvl::planwright {
 using automation::ErrorTrap;
 using automation::Object;
 using automation::Variant;
-
-namespace {
-
-constexpr int paperSizeA0 = 2;
-constexpr int firstAngleProjection = 0;
-constexpr int thirdAngleProjection = 1;
-constexpr const char* drawingExtension = ".CATDrawing";
-
-}  // namespace
 
 std::string MainFrm::templatePath() const {
     return programFolder_ + (op1st.value() == 1 ? "\\Template\\DrwFrame_All.CATDrawing"
@@ -50,7 +43,7 @@ bool MainFrm::CreateDrawingFromTemplate(const std::string& fileName, const std::
     // CATIA refuses to remove the last sheet; that one stays beside the new sheet.
     for (long long i = 0; i < templateSheets; ++i) trap([&] { sheets.call("Remove", {Variant(1)}); });
     trap([&] { CurrentSheet = sheets.call("Add", {Variant(sheetName)}).object(); });
-    trap([&] { CurrentSheet.put("PaperSize", paperSizeA0); });
+    trap([&] { CurrentSheet.put("PaperSize", catiaPaperSize("A0")); });
     trap([&] { CurrentSheet.put("ProjectionMethod", firstAngle ? firstAngleProjection : thirdAngleProjection); });
     trap([&] { CurrentSheet.put("Scale2", 1); });
 
@@ -61,7 +54,7 @@ bool MainFrm::CreateDrawingFromTemplate(const std::string& fileName, const std::
     std::optional<std::string> unused;
     trap([&] {
         unused = UnusedFileName(
-            path, drawingExtension, [this](const std::string& file) { return services_.fileExists(file); },
+            path, drawingFileExtension, [this](const std::string& file) { return services_.fileExists(file); },
             [this] { return services_.random(); });
     });
     if (!unused) return false;
