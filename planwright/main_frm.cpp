@@ -4,12 +4,12 @@
 
 #include "common/automation/error_trap.h"
 #include "common/automation/variant.h"
+#include "common/catia/file_alerts_off.h"
 #include "common/catia/window_placement.h"
 #include "common/ui/output_folder.h"
 #include "planwright/drawing/notes_codes.h"
 #include "planwright/drawing/paper.h"
 #include "planwright/drawing/standard_scales.h"
-#include "planwright/file_alerts_off.h"
 
 namespace qvl::planwright {
 
@@ -89,7 +89,7 @@ void MainFrm::cmdRun_Click() {
 
     // The run uses CATIA as the last attach left it. When that CATIA cannot be reached (none
     // could be had at start-up, or it has gone since), attach once more before giving up.
-    std::optional<FileAlertsOff> alertsOff;
+    std::optional<catia::FileAlertsOff> alertsOff;
     ErrorTrap trap;
     if (!trap([&] { alertsOff.emplace(connection_.CatiaApp); })) {
         connection_.GetCatia();

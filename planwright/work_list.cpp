@@ -9,8 +9,8 @@
 
 #include "common/automation/error_trap.h"
 #include "common/automation/variant.h"
+#include "common/catia/file_alerts_off.h"
 #include "common/platform/windows_path.h"
-#include "planwright/file_alerts_off.h"
 #include "planwright/main_frm.h"
 #include "planwright/shorten_text.h"
 
@@ -56,7 +56,7 @@ void MainFrm::cmdWinSel_Click() {
 
     ErrorTrap trap;
     // CATIA's file alerts stay off while the command runs and come back as they were.
-    std::optional<FileAlertsOff> alertsOff;
+    std::optional<catia::FileAlertsOff> alertsOff;
     trap([&] { alertsOff.emplace(connection_.CatiaApp); });
     trap([&] {
         connection_.CatiaApp.get("SettingControllers")

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/automation/error_trap.h"
+#include "common/catia/file_alerts_off.h"
 #include "common/text/vb_number.h"
 #include "millsheet/main_frm3.h"
 #include "millsheet/messages.h"
@@ -120,12 +121,9 @@ void MainFrm3::cmdRun_Click() {
 
     // CATIA's file alerts are off while the drawing is made and saved; a setting that cannot
     // be read is left alone.
-    std::optional<bool> alerts;
-    trap([&] { alerts = connection_.CatiaApp.get("DisplayFileAlerts").toBool(); });
-    trap([&] { connection_.CatiaApp.put("DisplayFileAlerts", false); });
-    auto restoreAlerts = [&] {
-        if (alerts) trap([&] { connection_.CatiaApp.put("DisplayFileAlerts", *alerts); });
-    };
+    std::optional<catia::FileAlertsOff> alertsOff;
+    trap([&] { alertsOff.emplace(connection_.CatiaApp); });
+    auto restoreAlerts = [&] { alertsOff.reset(); };
 
     Variant picked;
     trap([&] { picked = connection_.PickOneElement(setupType, programType, activityType); });

@@ -7,9 +7,9 @@
 
 #include "common/automation/error_trap.h"
 #include "common/automation/variant.h"
+#include "common/catia/file_alerts_off.h"
 #include "planwright/drawing/notes_codes.h"
 #include "planwright/drawing/paper.h"
-#include "planwright/file_alerts_off.h"
 #include "planwright/main_frm.h"
 
 namespace qvl::planwright {
@@ -22,7 +22,7 @@ using automation::Variant;
 // read afresh for every piece, with CATIA's file alerts off meanwhile.
 Object MainFrm::insertTemplatePiece(const Object& targetView, const std::string& name, double x, double y) {
     ErrorTrap trap;
-    std::optional<FileAlertsOff> alertsOff;
+    std::optional<catia::FileAlertsOff> alertsOff;
     trap([&] { alertsOff.emplace(connection_.CatiaApp); });
     Object component;
     trap([&] {

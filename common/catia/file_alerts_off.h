@@ -2,7 +2,7 @@
 
 #include "common/automation/object.h"
 
-namespace qvl::planwright {
+namespace qvl::catia {
 
 // CATIA's file alerts (DisplayFileAlerts) switched off for as long as this object lives:
 // the constructor remembers the application's setting and switches the alerts off; the
@@ -23,4 +23,4 @@ private:
     bool previous_ = true;
 };
 
-}  // namespace qvl::planwright
+}  // namespace qvl::catia

@@ -1,9 +1,9 @@
-#include "planwright/file_alerts_off.h"
+#include "common/catia/file_alerts_off.h"
 
 #include "common/automation/error.h"
 #include "common/automation/variant.h"
 
-namespace qvl::planwright {
+namespace qvl::catia {
 
 FileAlertsOff::FileAlertsOff(automation::Object application) : application_(std::move(application)) {
     previous_ = application_.get("DisplayFileAlerts").toBool();
@@ -18,4 +18,4 @@ FileAlertsOff::~FileAlertsOff() {
     }
 }
 
-}  // namespace qvl::planwright
+}  // namespace qvl::catia
