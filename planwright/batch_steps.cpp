@@ -10,6 +10,7 @@
 #include "planwright/drawing/find_view_of_type13.h"
 #include "planwright/drawing/output_path.h"
 #include "planwright/drawing/paper.h"
+#include "planwright/drawing/remove_sheets.h"
 #include "planwright/drawing/sheet_layout.h"
 
 namespace qvl::planwright {
@@ -100,21 +101,8 @@ void BatchRun::clearBackgroundView() {
     if (count > 0) trap_([&] { selection.call("Delete"); });
 }
 
-// Removes every sheet of the drawing but the one named `keep` (all of them without it); CATIA
-// refuses to remove the last sheet, which then stays.
 void BatchRun::removeSheets(const std::optional<std::string>& keep) {
-    Object sheets;
-    trap_([&] { sheets = f_.CurrentDrawing.get("Sheets").object(); });
-    long long count = 0;
-    trap_([&] { count = sheets.get("Count").toLong(); });
-    std::vector<std::string> names;
-    for (long long i = 1; i <= count; ++i) {
-        trap_([&] { names.push_back(sheets.call("Item", {Variant(i)}).object().get("Name").toString()); });
-    }
-    for (const std::string& name : names) {
-        if (keep && name == *keep) continue;
-        trap_([&] { sheets.call("Remove", {Variant(name)}); });
-    }
+    RemoveSheetsExcept(f_.CurrentDrawing, keep, trap_);
 }
 
 void BatchRun::reframe() {

@@ -16,6 +16,7 @@
 #include "millsheet/operations/process_types.h"
 #include "planwright/drawing/drawing_file.h"
 #include "planwright/drawing/find_view_of_type13.h"
+#include "planwright/drawing/remove_sheets.h"
 
 namespace qvl::millsheet {
 
@@ -138,17 +139,9 @@ void MainFrm3::cmdRun_Click() {
     const bool created = CreateSheetDrawing(txtPartNumber1.text(), txtPartNumber1.text());
 
     // Only the new sheet stays, whatever sheets a new drawing starts with.
-    trap([&] {
-        const std::string keep = CurrentSheet.get("Name").toString();
-        const Object sheets = CurrentDrawing.get("Sheets").object();
-        std::vector<std::string> others;
-        const long long count = sheets.get("Count").toLong();
-        for (long long i = 1; i <= count; ++i) {
-            const std::string name = sheets.call("Item", {Variant(i)}).object().get("Name").toString();
-            if (name != keep) others.push_back(name);
-        }
-        for (const std::string& name : others) trap([&] { sheets.call("Remove", {Variant(name)}); });
-    });
+    std::optional<std::string> keep;
+    trap([&] { keep = CurrentSheet.get("Name").toString(); });
+    if (keep) planwright::RemoveSheetsExcept(CurrentDrawing, keep, trap);
 
     FrameComponent = Object();
     trap([&] { PlaceFrame(planwright::FindViewOfType13(CurrentSheet), "A4", 0.0, 0.0); });
