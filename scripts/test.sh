@@ -6,3 +6,4 @@ cd "$(dirname "$0")/.."
 bash scripts/build.sh
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 bash scripts/build-windows.sh
+bash scripts/test-windows.sh

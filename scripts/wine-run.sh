@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# Runs a program of the Windows build under Wine: wine-run.sh PROGRAM.exe [ARGS...]
+#
+# Does everything such a run needs on a fresh Debian machine: installs Wine, Xvfb and a Chinese
+# font when missing, prepares a Wine prefix inside the Windows build folder (kept between runs),
+# registers the simulated CATIA when it has been built, provides a display when none is set,
+# and runs PROGRAM (looked up by name in the Windows build folder unless given as a path),
+# passing its exit status on. Arguments are handed over unchanged: give Windows paths where the
+# program expects them (`winepath -w FILE`).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${QVL_WINDOWS_BUILD:-$root/build-windows}"
+
+if [ $# -lt 1 ]; then
+  echo "usage: $0 PROGRAM.exe [ARGS...]" >&2
+  exit 2
+fi
+program="$1"
+shift
+
+install_missing() {
+  local needed=(wine wine64 xvfb xauth fonts-wqy-microhei fonts-wine) missing=()
+  for package in "${needed[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+  done
+  ((${#missing[@]})) || return 0
+  echo "installing: ${missing[*]}" >&2
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "run as root, or install these packages first: ${missing[*]}" >&2
+    exit 1
+  fi
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Starts a virtual X display for this run when there is none; Wine's windows and its COM
+# (running objects between processes) need one.
+start_display() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  local number
+  for number in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
+    Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do
+      [ -e "/tmp/.X11-unix/X$number" ] && break
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    if [ -e "/tmp/.X11-unix/X$number" ]; then
+      export DISPLAY=":$number"
+      return 0
+    fi
+  done
+  echo "could not start a virtual display (Xvfb)" >&2
+  exit 1
+}
+
+# A new prefix: Wine's own set-up, a font link so that Chinese text shows in Wine's default
+# font, title bars drawn by Wine (no window manager runs), and Wine's caption-button font.
+prepare_prefix() {
+  [ -f "$WINEPREFIX/.qvl-prepared" ] && return 0
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  wine wineboot -i >/dev/null 2>&1 || true
+  wineserver -w
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  cp /usr/share/wine/fonts/marlett.ttf "$fonts/" 2>/dev/null || true
+  cp /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$fonts/" 2>/dev/null || true
+  local reg="$WINEPREFIX/qvl-settings.reg"
+  {
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+    printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\r\n'
+    # REG_MULTI_SZ as bytes of a file that Wine's regedit reads in the ANSI code page.
+    local link
+    link="$(printf 'wqy-microhei.ttc,WenQuanYi Micro Hei\0\0' | od -An -tx1 -v | tr -s ' \n' ',' | sed 's/^,//;s/,$//')"
+    printf '"Tahoma"=hex(7):%s\r\n' "$link"
+    printf '"Microsoft Sans Serif"=hex(7):%s\r\n' "$link"
+    printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n'
+    printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n'
+  } >"$reg"
+  wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.qvl-prepared"
+}
+
+# Registers the simulated CATIA as the local server of "CATIA.Application", when it is built.
+register_servers() {
+  local server
+  server="$(find "$build" -name simcatia.exe -print -quit 2>/dev/null || true)"
+  [ -n "$server" ] || return 0
+  local register="$root/sim/com_server/register.sh"
+  [ -x "$register" ] || [ -f "$register" ] || return 0
+  bash "$register" "$server"
+}
+
+locate_program() {
+  if [ -f "$program" ]; then
+    printf '%s\n' "$program"
+    return
+  fi
+  local found
+  found="$(find "$build" -name "$program" -type f -print -quit 2>/dev/null || true)"
+  if [ -z "$found" ]; then
+    echo "no $program in $build: build the Windows programs first (scripts/build-windows.sh)" >&2
+    exit 2
+  fi
+  printf '%s\n' "$found"
+}
+
+install_missing
+mkdir -p "$build"
+export WINEPREFIX="${QVL_WINEPREFIX:-$build/wineprefix}"
+export WINEARCH=win64
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+xvfb_pid=""
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+# One run at a time in a prefix: a run ends by stopping every Wine process of the prefix.
+exec 9>"$WINEPREFIX.lock"
+flock 9
+start_display
+prepare_prefix
+register_servers
+path="$(locate_program)"
+status=0
+wine "$path" "$@" || status=$?
+exit "$status"
