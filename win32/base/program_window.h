@@ -1,0 +1,23 @@
+#pragma once
+
+#include <windows.h>
+
+namespace qvl::win32 {
+
+// The window class of a program's main window. Dialogs that the platform shows (message boxes,
+// the input box, the file dialogs) are owned by that window.
+inline constexpr const wchar_t* programWindowClass = L"QuorvelForm";
+
+// The calling thread's program window (it may still be hidden while it loads), or nullptr.
+HWND findProgramWindow();
+
+}  // namespace qvl::win32
+
+namespace qvl::win32 {
+
+// Sent to a program window with a queued message (lParam: MSG*) before the message is
+// dispatched; the window answers non-zero when it handled the message itself (its own
+// keyboard navigation).
+UINT navigationMessage();
+
+}  // namespace qvl::win32

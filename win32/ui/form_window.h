@@ -1,0 +1,69 @@
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "common/ui/form.h"
+#include "win32/base/unique_handle.h"
+#include "win32/ui/control_peer.h"
+
+namespace qvl::win32 {
+
+// The top-level window of one form, with a child window per control. Positions and sizes
+// come from the tables in twips, scaled at the window's DPI; controls keep the tables' fonts.
+// Tab and the arrow keys move in the declared order; Enter presses the focused button.
+// Closing the window ends the program's message loop.
+class FormWindow {
+public:
+    // Creates the window, hidden, with all its controls showing the model's state.
+    FormWindow(ui::Form& form, std::string programTitle);
+    ~FormWindow();
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+
+    HWND handle() const noexcept { return window_; }
+    int dpi() const noexcept { return dpi_; }
+    ui::Form& form() const noexcept { return form_; }
+
+    // The peer of a control by its name; nullptr when the form has none of that name.
+    ControlPeer* peer(const std::string& name) const;
+    // The peer of a child window; nullptr for a window that is no control of this form.
+    ControlPeer* peer(HWND child) const;
+
+    // Mirrors the whole model onto the screen: every control, the window's position.
+    void syncAll();
+    // Moves the window to the model's Left and Top (twips; the outer edge, as VB has them).
+    void syncPlacement();
+    // Puts the window in the middle of the screen and writes that position into the model.
+    void centreOnScreen();
+
+    // The window's outer size in twips.
+    double outerWidthTwips() const;
+    double outerHeightTwips() const;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    bool navigate(const MSG& message);
+    void raise(ControlPeer& peer, WORD notification);
+    void createControls();
+    RECT pixelsOf(const ui::Control& control) const;
+    HFONT fontFor(const std::string& name);
+    void focusNext(ControlPeer* from, bool backwards);
+
+    ui::Form& form_;
+    std::string programTitle_;
+    HWND window_ = nullptr;
+    int dpi_ = 96;
+    std::map<std::string, UniqueFont> fonts_;
+    std::vector<std::unique_ptr<ControlPeer>> peers_;   // in declared (tab) order
+    std::unordered_map<HWND, ControlPeer*> byWindow_;   // the one HWND -> peer map
+    bool placing_ = false;
+};
+
+}  // namespace qvl::win32
