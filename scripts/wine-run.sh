@@ -85,6 +85,18 @@ prepare_prefix() {
   touch "$WINEPREFIX/.qvl-prepared"
 }
 
+# The tables name 宋体 (SimSun) for some captions; a Chinese Windows has it, the prefix shows
+# WenQuanYi in its place. Written as UTF-16, the form of a .reg file that holds any character.
+substitute_fonts() {
+  [ -f "$WINEPREFIX/.qvl-fonts" ] && return 0
+  local reg="$WINEPREFIX/qvl-fonts.reg"
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n"宋体"="WenQuanYi Micro Hei"\r\n"SimSun"="WenQuanYi Micro Hei"\r\n' |
+    iconv -f UTF-8 -t UTF-16 >"$reg"
+  wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.qvl-fonts"
+}
+
 # Registers the simulated CATIA as the local server of "CATIA.Application", when it is built.
 register_servers() {
   local server
@@ -126,6 +138,7 @@ exec 9>"$WINEPREFIX.lock"
 flock 9
 start_display
 prepare_prefix
+substitute_fonts
 register_servers
 path="$(locate_program)"
 status=0

@@ -18,6 +18,9 @@ constexpr DWORD formStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZ
 constexpr DWORD formExtendedStyle = WS_EX_CONTROLPARENT;
 // The point size of the controls' fonts.
 constexpr int fontPoints = 9;
+constexpr int minimumFontPoints = 6;
+// The pixels between a button's edge and its caption, on each side.
+constexpr int buttonMargin = 3;
 
 void registerWindowClass(WNDPROC windowProcOfForms) {
     static bool registered = false;
@@ -68,18 +71,40 @@ FormWindow::~FormWindow() {
     }
 }
 
-HFONT FormWindow::fontFor(const std::string& name) {
-    auto found = fonts_.find(name);
+HFONT FormWindow::fontFor(const std::string& name, int points) {
+    std::string key = name + "/" + std::to_string(points);
+    auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second.get();
     LOGFONTW font{};
-    font.lfHeight = -MulDiv(fontPoints, dpi_, 72);
+    font.lfHeight = -MulDiv(points, dpi_, 72);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = CLEARTYPE_QUALITY;
     std::wstring face = toWide(name);
     face.resize(std::min<std::size_t>(face.size(), LF_FACESIZE - 1));
     std::copy(face.begin(), face.end(), font.lfFaceName);
-    return fonts_.emplace(name, UniqueFont(CreateFontIndirectW(&font))).first->second.get();
+    return fonts_.emplace(key, UniqueFont(CreateFontIndirectW(&font))).first->second.get();
+}
+
+HFONT FormWindow::fittingFont(const ui::Control& control, RECT pixels) {
+    HFONT font = fontFor(control.fontName(), fontPoints);
+    if (control.kind() != ControlKind::Button) return font;
+    // A button's caption that does not fit its button at the usual size is set smaller, so
+    // that it is read whole rather than cut.
+    std::wstring caption = toWide(control.caption());
+    HDC context = GetDC(window_);
+    for (int points = fontPoints; points >= minimumFontPoints; --points) {
+        font = fontFor(control.fontName(), points);
+        HGDIOBJ previous = SelectObject(context, font);
+        SIZE extent{};
+        GetTextExtentPoint32W(context, caption.c_str(), static_cast<int>(caption.size()), &extent);
+        SelectObject(context, previous);
+        int width = pixels.right - pixels.left - 2 * buttonMargin;
+        int lines = std::max(1L, (pixels.bottom - pixels.top - 2 * buttonMargin) / std::max(1L, extent.cy));
+        if (extent.cx <= width * lines) break;
+    }
+    ReleaseDC(window_, context);
+    return font;
 }
 
 RECT FormWindow::pixelsOf(const ui::Control& control) const {
@@ -100,8 +125,9 @@ void FormWindow::createControls() {
     const auto& controls = form_.controls();
     for (std::size_t index = 0; index < controls.size(); ++index) {
         ui::Control& control = *controls[index];
-        auto peer = std::make_unique<ControlPeer>(control, window_, controlIdOf(form_, control), pixelsOf(control),
-                                                  fontFor(control.fontName()));
+        RECT pixels = pixelsOf(control);
+        auto peer = std::make_unique<ControlPeer>(control, window_, controlIdOf(form_, control), pixels,
+                                                  fittingFont(control, pixels));
         byWindow_[peer->handle()] = peer.get();
         peers_.push_back(std::move(peer));
     }

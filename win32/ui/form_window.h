@@ -53,7 +53,8 @@ private:
     void raise(ControlPeer& peer, WORD notification);
     void createControls();
     RECT pixelsOf(const ui::Control& control) const;
-    HFONT fontFor(const std::string& name);
+    HFONT fontFor(const std::string& name, int points);
+    HFONT fittingFont(const ui::Control& control, RECT pixels);
     void focusNext(ControlPeer* from, bool backwards);
 
     ui::Form& form_;
