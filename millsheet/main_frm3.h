@@ -58,7 +58,8 @@ public:
     ui::Control& cmdTecNote1 = add({"cmdTecNote1", ControlKind::Button, "", {5700, 2820, 1500, 375}, "Notes1"});
     ui::Control& cmdTecNote2 = add({"cmdTecNote2", ControlKind::Button, "", {7380, 2820, 1500, 375}, "Notes2"});
     // Multi-line, with a vertical scroll bar.
-    ui::Control& txtTecNotes11 = add({"txtTecNotes11", ControlKind::TextBox, "", {120, 3300, 8760, 1455}, ""});
+    ui::Control& txtTecNotes11 = add({"txtTecNotes11", ControlKind::TextBox, "", {120, 3300, 8760, 1455}, "", 0,
+                                          {.multiLine = true, .verticalScroll = true}});
 
     // Sign-offs, axis system and output folder.
     ui::Control& frmOutOp = add({"frmOutOp", ControlKind::Frame, "", {120, 4860, 4455, 3015}, "输出选项"});

@@ -11,7 +11,7 @@
 #include "common/platform/transcript.h"
 #include "common/platform/virtual_disk.h"
 #include "common/ui/window_system.h"
-#include "scenario/program_host.h"
+#include "scenario/programs.h"
 #include "scenario/script.h"
 #include "sim/sim_catia.h"
 

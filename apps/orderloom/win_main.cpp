@@ -1,11 +1,9 @@
 #include <windows.h>
 
+#include "apps/orderloom/launcher.h"
 #include "apps/windows/windows_program.h"
-#include "orderloom/main_form.h"
+#include "orderloom/connection_policy.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    using namespace qvl;
-    return apps::runWindowsProgram(catia::Program::Orderloom, [](catia::Connection& c, apps::WindowsMachine& m) {
-        return std::make_unique<orderloom::MainForm>(c, m.services, m.windowMessages);
-    });
+    return qvl::apps::runWindowsProgram(qvl::orderloom::connectionPolicy().title, qvl::apps::launchOrderloom);
 }

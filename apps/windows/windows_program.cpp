@@ -7,8 +7,6 @@
 #include "apps/windows/no_catia_factory.h"
 #include "apps/windows/no_window_messages.h"
 #include "common/automation/error.h"
-#include "common/catia/program.h"
-#include "common/catia/window_placement.h"
 #include "common/platform/windows_path.h"
 #include "win32/base/program_window.h"
 #include "win32/base/wide_text.h"
@@ -51,21 +49,18 @@ std::string executableFolder() {
     return folder;
 }
 
-int runWindowsProgram(catia::Program program, const MainWindowMaker& makeWindow) {
+int runWindowsProgram(const std::string& title, const Launcher& launch) {
     OleSession ole;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
-    const std::string title = catia::programTitle(program);
     win32::Win32Services services;
     NoCatiaFactory automation;
     NoWindowMessages windowMessages;
     win32::Win32WindowSystem windows(title);
-    WindowsMachine machine{services, automation, windowMessages, executableFolder()};
+    Machine machine{services, automation, windows, windowMessages, executableFolder()};
     try {
-        catia::Connection connection(program, automation, services);
-        std::unique_ptr<ui::Form> window = makeWindow(connection, machine);
-        catia::Main(*window, windows);
+        std::unique_ptr<ProgramInstance> program = launch(machine);
         windows.refresh();
         return windows.run();
     } catch (const automation::Error& error) {

@@ -1,34 +1,19 @@
 #pragma once
 
-#include <functional>
-#include <memory>
 #include <string>
 
-#include "common/automation/object_factory.h"
-#include "common/catia/connection.h"
-#include "common/platform/services.h"
-#include "common/ui/form.h"
-#include "common/winmsg/window_messages.h"
+#include "apps/launcher.h"
 
 namespace qvl::apps {
 
-// What a program gets from the Windows machine it runs on.
-struct WindowsMachine {
-    platform::Services& services;
-    automation::ObjectFactory& automation;
-    winmsg::WindowMessages& windowMessages;
-    std::string programFolder;  // the folder of the program's executable
-};
+// The whole life of a Windows program: sets up OLE and the common controls, builds the
+// machine's Win32 backends, starts the program with its launcher and runs the message loop
+// until the window is closed. An error that reaches this point is shown with its text, in a
+// box captioned `title`. Returns the process's exit code.
+int runWindowsProgram(const std::string& title, const Launcher& launch);
 
-using MainWindowMaker = std::function<std::unique_ptr<ui::Form>(catia::Connection&, WindowsMachine&)>;
-
-// The whole life of a Windows program: sets up COM and the common controls, builds the
-// machine's Win32 backends, starts the program through `Main` with the window `makeWindow`
-// makes, and runs the message loop until the window is closed. An error that reaches this
-// point is shown with its text. Returns the process's exit code.
-int runWindowsProgram(catia::Program program, const MainWindowMaker& makeWindow);
-
-// The folder that holds the running executable, without a trailing backslash.
+// The folder that holds the running executable, without a trailing backslash: the program's
+// folder, which holds its settings file and its Template folder.
 std::string executableFolder();
 
 }  // namespace qvl::apps

@@ -13,6 +13,7 @@
 #include "common/platform/transcript.h"
 #include "common/platform/virtual_disk.h"
 #include "common/ui/window_system.h"
+#include "planwright/connection_policy.h"
 #include "planwright/main_frm.h"
 #include "tests/planwright/fake_drawing_catia.h"
 #include "tests/planwright/window_fixture.h"
@@ -29,7 +30,7 @@ protected:
     platform::Transcript transcript;
     platform::HeadlessServices services{disk, transcript};
     FakeDrawingCatia catia{disk};
-    catia::Connection connection{catia::Program::Planwright, catia, services};
+    catia::Connection connection{planwright::connectionPolicy(), catia, services};
     ui::HeadlessWindowSystem windows{services};
     std::unique_ptr<MainFrm> form;
     std::size_t eventsBeforeStart = 0;

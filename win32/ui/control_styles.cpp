@@ -2,10 +2,6 @@
 
 namespace qvl::win32 {
 
-bool isMultiSelect(const ui::Control&) { return false; }
-
-bool isMultiLine(const ui::Control&) { return false; }
-
 ChildStyle childStyleOf(const ui::Control& control) {
     // Siblings may overlap as the tables place them: every child clips the siblings above it.
     constexpr DWORD common = WS_CLIPSIBLINGS;
@@ -20,15 +16,18 @@ ChildStyle childStyleOf(const ui::Control& control) {
         case ui::ControlKind::ComboBox:
             return {L"COMBOBOX", common | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0};
         case ui::ControlKind::TextBox:
-            if (isMultiLine(control)) {
-                return {L"EDIT", common | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL,
+            if (control.style().multiLine) {
+                return {L"EDIT",
+                        common | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL |
+                            (control.style().verticalScroll ? WS_VSCROLL : 0),
                         WS_EX_CLIENTEDGE};
             }
             return {L"EDIT", common | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
         case ui::ControlKind::ListBox:
+            // The model keeps a sorted list in order itself: the window shows the items as given.
             return {L"LISTBOX",
                     common | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
-                        (isMultiSelect(control) ? LBS_EXTENDEDSEL : 0),
+                        (control.style().multiSelect ? LBS_EXTENDEDSEL : 0),
                     WS_EX_CLIENTEDGE};
         case ui::ControlKind::Button:
             return {L"BUTTON", common | BS_PUSHBUTTON | BS_MULTILINE, 0};

@@ -14,8 +14,4 @@ struct ChildStyle {
 };
 ChildStyle childStyleOf(const ui::Control& control);
 
-// Declared traits of a control that change its window.
-bool isMultiSelect(const ui::Control& control);
-bool isMultiLine(const ui::Control& control);
-
 }  // namespace qvl::win32

@@ -5,7 +5,6 @@
 
 #include "win32/base/program_window.h"
 #include "win32/base/wide_text.h"
-#include "win32/ui/control_ids.h"
 #include "win32/ui/event_guard.h"
 #include "win32/ui/twips.h"
 
@@ -60,9 +59,11 @@ FormWindow::FormWindow(ui::Form& form, std::string programTitle)
     SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     createControls();
+    form_.setPeer(this);
 }
 
 FormWindow::~FormWindow() {
+    if (form_.peer() == this) form_.setPeer(nullptr);
     byWindow_.clear();
     peers_.clear();
     if (IsWindow(window_)) {
@@ -126,8 +127,8 @@ void FormWindow::createControls() {
     for (std::size_t index = 0; index < controls.size(); ++index) {
         ui::Control& control = *controls[index];
         RECT pixels = pixelsOf(control);
-        auto peer = std::make_unique<ControlPeer>(control, window_, controlIdOf(form_, control), pixels,
-                                                  fittingFont(control, pixels));
+        auto peer = std::make_unique<ControlWindow>(
+            control, window_, pixels, [this, pixels](const ui::Control& c) { return fittingFont(c, pixels); });
         byWindow_[peer->handle()] = peer.get();
         peers_.push_back(std::move(peer));
     }
@@ -145,14 +146,16 @@ void FormWindow::createControls() {
     }
 }
 
-ControlPeer* FormWindow::peer(const std::string& name) const {
+void FormWindow::captionChanged(const ui::Form&) { SetWindowTextW(window_, toWide(form_.caption()).c_str()); }
+
+ControlWindow* FormWindow::peer(const std::string& name) const {
     for (const auto& peer : peers_) {
         if (peer->control().name() == name) return peer.get();
     }
     return nullptr;
 }
 
-ControlPeer* FormWindow::peer(HWND child) const {
+ControlWindow* FormWindow::peer(HWND child) const {
     // A combo box's field is a child of the combo box.
     for (HWND window = child; window && window != window_; window = GetParent(window)) {
         auto found = byWindow_.find(window);
@@ -195,12 +198,11 @@ void FormWindow::centreOnScreen() {
     syncPlacement();
 }
 
-void FormWindow::raise(ControlPeer& peer, WORD notification) {
+void FormWindow::raise(ControlWindow& peer, WORD notification) {
     runEvent(window_, programTitle_, [&] { peer.onCommand(notification); });
-    syncAll();
 }
 
-void FormWindow::focusNext(ControlPeer* from, bool backwards) {
+void FormWindow::focusNext(ControlWindow* from, bool backwards) {
     auto count = static_cast<std::ptrdiff_t>(peers_.size());
     if (count == 0) return;
     std::ptrdiff_t start = -1;
@@ -210,7 +212,7 @@ void FormWindow::focusNext(ControlPeer* from, bool backwards) {
     if (start < 0) start = backwards ? 0 : count - 1;
     for (std::ptrdiff_t step = 1; step <= count; ++step) {
         std::ptrdiff_t i = ((start + (backwards ? -step : step)) % count + count) % count;
-        ControlPeer& next = *peers_[static_cast<std::size_t>(i)];
+        ControlWindow& next = *peers_[static_cast<std::size_t>(i)];
         if (!next.takesTabStop()) continue;
         SetFocus(next.handle());
         if (next.control().hasText()) SendMessageW(next.handle(), EM_SETSEL, 0, -1);
@@ -224,7 +226,7 @@ bool FormWindow::navigate(const MSG& message) {
     bool control = GetKeyState(VK_CONTROL) < 0;
     bool alt = GetKeyState(VK_MENU) < 0;
     if (control || alt) return false;
-    ControlPeer* focused = peer(GetFocus());
+    ControlWindow* focused = peer(GetFocus());
     if (message.wParam == VK_TAB) {
         focusNext(focused, GetKeyState(VK_SHIFT) < 0);
         return true;
@@ -242,10 +244,9 @@ bool FormWindow::navigate(const MSG& message) {
         auto size = static_cast<std::ptrdiff_t>(group.size());
         bool back = message.wParam == VK_UP || message.wParam == VK_LEFT;
         ui::Control* target = group[static_cast<std::size_t>(((at + (back ? -1 : 1)) % size + size) % size)];
-        ControlPeer* targetPeer = peer(target->name());
+        ControlWindow* targetPeer = peer(target->name());
         SetFocus(targetPeer->handle());
         runEvent(window_, programTitle_, [&] { target->setValue(1); });
-        syncAll();
         return true;
     }
     return false;
@@ -261,7 +262,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == navigationMessage()) return navigate(*reinterpret_cast<const MSG*>(lParam)) ? 1 : 0;
     switch (message) {
         case WM_COMMAND:
-            if (ControlPeer* from = lParam ? peer(reinterpret_cast<HWND>(lParam)) : nullptr) {
+            if (ControlWindow* from = lParam ? peer(reinterpret_cast<HWND>(lParam)) : nullptr) {
                 raise(*from, HIWORD(wParam));
             }
             return 0;

@@ -8,21 +8,26 @@
 #include <unordered_map>
 #include <vector>
 
+#include "common/ui/control_peer.h"
 #include "common/ui/form.h"
 #include "win32/base/unique_handle.h"
-#include "win32/ui/control_peer.h"
+#include "win32/ui/control_window.h"
 
 namespace qvl::win32 {
 
 // The top-level window of one form, with a child window per control. Positions and sizes
 // come from the tables in twips, scaled at the window's DPI; controls keep the tables' fonts.
 // Tab and the arrow keys move in the declared order; Enter presses the focused button.
-// Closing the window ends the program's message loop.
-class FormWindow {
+// Closing the window ends the program's message loop. Attached to the form as its peer, it
+// follows the form's caption and position.
+class FormWindow : public ui::FormPeer {
 public:
     // Creates the window, hidden, with all its controls showing the model's state.
     FormWindow(ui::Form& form, std::string programTitle);
-    ~FormWindow();
+    ~FormWindow() override;
+
+    void captionChanged(const ui::Form&) override;
+    void moved(const ui::Form&) override { syncPlacement(); }
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
 
@@ -31,9 +36,9 @@ public:
     ui::Form& form() const noexcept { return form_; }
 
     // The peer of a control by its name; nullptr when the form has none of that name.
-    ControlPeer* peer(const std::string& name) const;
+    ControlWindow* peer(const std::string& name) const;
     // The peer of a child window; nullptr for a window that is no control of this form.
-    ControlPeer* peer(HWND child) const;
+    ControlWindow* peer(HWND child) const;
 
     // Mirrors the whole model onto the screen: every control, the window's position.
     void syncAll();
@@ -50,20 +55,20 @@ private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool navigate(const MSG& message);
-    void raise(ControlPeer& peer, WORD notification);
+    void raise(ControlWindow& peer, WORD notification);
     void createControls();
     RECT pixelsOf(const ui::Control& control) const;
     HFONT fontFor(const std::string& name, int points);
     HFONT fittingFont(const ui::Control& control, RECT pixels);
-    void focusNext(ControlPeer* from, bool backwards);
+    void focusNext(ControlWindow* from, bool backwards);
 
     ui::Form& form_;
     std::string programTitle_;
     HWND window_ = nullptr;
     int dpi_ = 96;
     std::map<std::string, UniqueFont> fonts_;
-    std::vector<std::unique_ptr<ControlPeer>> peers_;   // in declared (tab) order
-    std::unordered_map<HWND, ControlPeer*> byWindow_;   // the one HWND -> peer map
+    std::vector<std::unique_ptr<ControlWindow>> peers_;   // in declared (tab) order
+    std::unordered_map<HWND, ControlWindow*> byWindow_;   // the one HWND -> peer map
     bool placing_ = false;
 };
 

@@ -1,4 +1,4 @@
-#include "win32/ui/control_peer.h"
+#include "win32/ui/control_window.h"
 
 #include <commctrl.h>
 
@@ -26,34 +26,36 @@ std::wstring itemText(HWND window, UINT lengthMessage, UINT textMessage, int ind
 
 }  // namespace
 
-ControlPeer::ControlPeer(ui::Control& control, HWND parent, int controlId, RECT pixels, HFONT font)
-    : control_(control) {
+ControlWindow::ControlWindow(ui::Control& control, HWND parent, RECT pixels, FontSource fontFor)
+    : control_(control), fontFor_(std::move(fontFor)) {
     ChildStyle style = childStyleOf(control);
     int height = pixels.bottom - pixels.top;
     if (control.kind() == ControlKind::ComboBox) height += comboListHeight;
     window_ = CreateWindowExW(style.extended, style.className, L"", style.style | WS_CHILD | WS_VISIBLE, pixels.left,
                               pixels.top, pixels.right - pixels.left, height, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), GetModuleHandleW(nullptr),
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id())), GetModuleHandleW(nullptr),
                               nullptr);
     if (control.kind() == ControlKind::ComboBox) {
         // The field keeps the height the table gives; the list drops below it.
         SendMessageW(window_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), pixels.bottom - pixels.top - 6);
     }
-    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor_(control_)), FALSE);
     sync();
+    control_.setPeer(this);
 }
 
-ControlPeer::~ControlPeer() {
+ControlWindow::~ControlWindow() {
+    if (control_.peer() == this) control_.setPeer(nullptr);
     if (window_ && IsWindow(window_)) DestroyWindow(window_);
 }
 
-std::wstring ControlPeer::windowText() const {
+std::wstring ControlWindow::windowText() const {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
-void ControlPeer::sync() {
+void ControlWindow::sync() {
     syncing_ = true;
     syncItems();
     syncText();
@@ -66,7 +68,7 @@ void ControlPeer::sync() {
             break;
         case ControlKind::ListBox: {
             std::vector<int> chosen = control_.selectedIndexes();
-            if (isMultiSelect(control_)) {
+            if (control_.style().multiSelect) {
                 for (int i = 0; i < control_.listCount(); ++i) {
                     bool shown = SendMessageW(window_, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0;
                     if (shown != control_.selected(i)) SendMessageW(window_, LB_SETSEL, control_.selected(i), i);
@@ -84,10 +86,14 @@ void ControlPeer::sync() {
     syncing_ = false;
 }
 
-void ControlPeer::syncText() {
+void ControlWindow::fontChanged(const ui::Control&) {
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor_(control_)), TRUE);
+}
+
+void ControlWindow::syncText() {
     if (control_.kind() == ControlKind::ListBox) return;
     std::wstring wanted = toWide(control_.caption());
-    if (control_.kind() == ControlKind::TextBox && isMultiLine(control_)) {
+    if (control_.kind() == ControlKind::TextBox && control_.style().multiLine) {
         // The edit control breaks lines at CR LF only.
         std::wstring crlf;
         for (std::size_t i = 0; i < wanted.size(); ++i) {
@@ -99,7 +105,7 @@ void ControlPeer::syncText() {
     if (windowText() != wanted) SetWindowTextW(window_, wanted.c_str());
 }
 
-void ControlPeer::syncItems() {
+void ControlWindow::syncItems() {
     bool combo = control_.kind() == ControlKind::ComboBox;
     if (!combo && control_.kind() != ControlKind::ListBox) return;
     UINT count = combo ? CB_GETCOUNT : LB_GETCOUNT;
@@ -118,7 +124,7 @@ void ControlPeer::syncItems() {
     }
 }
 
-void ControlPeer::onCommand(WORD notification) {
+void ControlWindow::onCommand(WORD notification) {
     if (syncing_) return;
     switch (control_.kind()) {
         case ControlKind::Button:
@@ -161,7 +167,7 @@ void ControlPeer::onCommand(WORD notification) {
     }
 }
 
-bool ControlPeer::takesTabStop() const {
+bool ControlWindow::takesTabStop() const {
     if (!control_.enabled() || !IsWindowVisible(window_)) return false;
     switch (control_.kind()) {
         case ControlKind::Frame:
