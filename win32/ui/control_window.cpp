@@ -155,9 +155,12 @@ void ControlWindow::onCommand(WORD notification) {
             break;
         case ControlKind::ListBox:
             if (notification == LBN_SELCHANGE) {
+                // Read the whole selection first: each change told to the model is shown again.
+                std::vector<bool> chosen;
                 for (int i = 0; i < control_.listCount(); ++i) {
-                    control_.setSelected(i, SendMessageW(window_, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0);
+                    chosen.push_back(SendMessageW(window_, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0);
                 }
+                for (int i = 0; i < control_.listCount(); ++i) control_.setSelected(i, chosen[static_cast<std::size_t>(i)]);
                 control_.click();
             }
             if (notification == LBN_DBLCLK) control_.dblClick();

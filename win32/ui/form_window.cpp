@@ -274,8 +274,10 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         }
-        case WM_DESTROY:
+        case WM_CLOSE:
+            // Closing the window ends the program.
             PostQuitMessage(0);
+            DestroyWindow(window_);
             return 0;
         default:
             break;
