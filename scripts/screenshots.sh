@@ -46,10 +46,19 @@ trap cleanup EXIT
 
 visible_windows() { xdotool search --onlyvisible --name '.+' 2>/dev/null || true; }
 
-# shoot EXE TITLE FILE: starts EXE, answers its start-up messages, photographs the window TITLE.
+build="${QVL_WINDOWS_BUILD:-$root/build-windows}"
+prefix="${QVL_WINEPREFIX:-$build/wineprefix}"
+
+bash "$root/scripts/wine-run.sh" --prepare
+
+# shoot PROGRAM TITLE FILE: installs PROGRAM.exe as a user would (C:\Quorvel\PROGRAM\), starts
+# it, answers its start-up messages and photographs its window TITLE.
 shoot() {
-  local exe="$1" title="$2" file="$3" window="" deadline
-  bash "$root/scripts/wine-run.sh" "$exe" >/dev/null 2>&1 &
+  local program="$1" title="$2" file="$3" window="" deadline
+  local folder="$prefix/drive_c/Quorvel/$program"
+  mkdir -p "$folder"
+  cp "$build/programs/$program.exe" "$folder/"
+  bash "$root/scripts/wine-run.sh" "$folder/$program.exe" >/dev/null 2>&1 &
   program_pid=$!
   deadline=$((SECONDS + 120))
   while ((SECONDS < deadline)); do
@@ -70,18 +79,18 @@ shoot() {
     [ -n "$window" ] && break
   done
   if [ -z "$window" ]; then
-    echo "$exe: no window \"$title\" appeared" >&2
+    echo "$program: no window \"$title\" appeared" >&2
     return 1
   fi
   sleep 1
   import -window "$window" "$out/$file"
   echo "wrote $out/$file"
   # Ends the program by ending the prefix's Wine processes (this script's own run).
-  WINEPREFIX="${QVL_WINEPREFIX:-${QVL_WINDOWS_BUILD:-$root/build-windows}/wineprefix}" wineserver -k 2>/dev/null || true
+  WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
   wait "$program_pid" || true
   program_pid=""
 }
 
-shoot Planwright.exe "Quorvel工具箱CATIA版 | 自动投图" planwright.png
-shoot Millsheet.exe "Quorvel工具箱CATIA版 | 生成加工单" millsheet.png
-shoot Orderloom.exe "图形树重新排序|Orderloom" orderloom.png
+shoot Planwright "Quorvel工具箱CATIA版 | 自动投图" planwright.png
+shoot Millsheet "Quorvel工具箱CATIA版 | 生成加工单" millsheet.png
+shoot Orderloom "图形树重新排序|Orderloom" orderloom.png

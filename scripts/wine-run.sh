@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Runs a program of the Windows build under Wine: wine-run.sh PROGRAM.exe [ARGS...]
+# (wine-run.sh --prepare: only prepares the prefix)
 #
 # Does everything such a run needs on a fresh Debian machine: installs Wine, Xvfb and a Chinese
 # font when missing, prepares a Wine prefix inside the Windows build folder (kept between runs),
@@ -140,6 +141,8 @@ start_display
 prepare_prefix
 substitute_fonts
 register_servers
+# "--prepare" only makes the prefix ready (for a caller that puts files into it first).
+[ "$program" = "--prepare" ] && exit 0
 path="$(locate_program)"
 status=0
 wine "$path" "$@" || status=$?
