@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "apps/windows/no_catia_factory.h"
+#include "common/automation/error.h"
 #include "apps/windows/no_window_messages.h"
 #include "millsheet/connection_policy.h"
 #include "millsheet/main_frm3.h"
@@ -16,6 +17,8 @@
 #include "planwright/main_frm.h"
 #include "win32/base/wide_text.h"
 #include "win32/platform/win32_services.h"
+#include "win32/base/program_window.h"
+#include "win32/ui/event_guard.h"
 #include "win32/ui/form_window.h"
 #include "win32/ui/twips.h"
 
@@ -229,6 +232,60 @@ TEST(FormWindow, RaisesEachEventOnceForTheUsersAction) {
     notify(window, form.lblPath, STN_DBLCLK);
     EXPECT_EQ(form.clicks["lblPath"], 1);
     EXPECT_EQ(form.clicks["lblPath dbl"], 1);
+}
+
+}  // namespace
+}  // namespace qvl::win32
+
+namespace qvl::win32 {
+namespace {
+
+LRESULT pressKey(const FormWindow& window, WPARAM key) {
+    MSG message{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+    return SendMessageW(window.handle(), navigationMessage(), 0, reinterpret_cast<LPARAM>(&message));
+}
+
+TEST(FormWindow, TabFollowsTheDeclaredOrderAndArrowsSetTheNextOption) {
+    SampleForm form;
+    FormWindow window(form, "test");
+    ShowWindow(window.handle(), SW_SHOW);
+    SetFocus(childOf(window, form.cmdGo));
+    EXPECT_TRUE(pressKey(window, VK_TAB));
+    EXPECT_EQ(GetFocus(), childOf(window, form.chkOn));
+    pressKey(window, VK_TAB);
+    EXPECT_EQ(GetFocus(), childOf(window, form.opA));  // of a group only the set option
+    pressKey(window, VK_DOWN);
+    EXPECT_EQ(GetFocus(), childOf(window, form.opB));
+    EXPECT_EQ(form.opB.value(), 1);
+    EXPECT_EQ(form.clicks["opB"], 1);
+    pressKey(window, VK_TAB);
+    EXPECT_EQ(GetFocus(), childOf(window, form.txtName));
+    form.lstItems.setEnabled(false);  // a disabled control is passed over
+    pressKey(window, VK_TAB);
+    EXPECT_EQ(GetParent(GetFocus()), childOf(window, form.cbxPick));  // the combo's field
+    pressKey(window, VK_TAB);
+    EXPECT_EQ(GetFocus(), childOf(window, form.cmdGo));  // labels take no focus; round again
+    pressKey(window, VK_RETURN);
+    EXPECT_EQ(form.clicks["cmdGo"], 1);
+}
+
+// Reads the text of the message box that the next modal loop shows, and answers it.
+struct MessageBoxReader {
+    static inline std::wstring text;
+    static void CALLBACK read(HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND box = FindWindowW(L"#32770", L"Planwright");
+        if (!box) return;
+        KillTimer(nullptr, timer);
+        text = textOf(GetDlgItem(box, 0xFFFF));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+};
+
+TEST(EventGuard, ShowsAnUntrappedAutomationErrorAndGoesOn) {
+    SetTimer(nullptr, 0, 50, MessageBoxReader::read);
+    // Returns once the box is answered: the program goes on.
+    runEvent(nullptr, "Planwright", [] { throw automation::Error(91, "Object variable or With block variable not set"); });
+    EXPECT_EQ(MessageBoxReader::text, L"Run-time error '91':\r\n\r\nObject variable or With block variable not set");
 }
 
 }  // namespace
