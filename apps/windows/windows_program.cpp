@@ -4,7 +4,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "apps/windows/no_catia_factory.h"
+#include "apps/windows/catia_factory.h"
 #include "apps/windows/no_window_messages.h"
 #include "common/automation/error.h"
 #include "common/platform/windows_path.h"
@@ -55,10 +55,10 @@ int runWindowsProgram(const std::string& title, const Launcher& launch) {
     InitCommonControlsEx(&controls);
 
     win32::Win32Services services;
-    NoCatiaFactory automation;
+    CatiaFactory catiaFactory;
     NoWindowMessages windowMessages;
     win32::Win32WindowSystem windows(title);
-    Machine machine{services, automation, windows, windowMessages, executableFolder()};
+    Machine machine{services, catiaFactory, windows, windowMessages, executableFolder()};
     try {
         std::unique_ptr<ProgramInstance> program = launch(machine);
         windows.refresh();
