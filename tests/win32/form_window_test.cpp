@@ -8,6 +8,7 @@
 
 #include "apps/windows/no_catia_factory.h"
 #include "common/automation/error.h"
+#include "common/catia/window_placement.h"
 #include "apps/windows/no_window_messages.h"
 #include "millsheet/connection_policy.h"
 #include "millsheet/main_frm3.h"
@@ -20,6 +21,7 @@
 #include "win32/base/program_window.h"
 #include "win32/ui/event_guard.h"
 #include "win32/ui/form_window.h"
+#include "win32/ui/win32_window_system.h"
 #include "win32/ui/twips.h"
 
 namespace qvl::win32 {
@@ -286,6 +288,31 @@ TEST(EventGuard, ShowsAnUntrappedAutomationErrorAndGoesOn) {
     // Returns once the box is answered: the program goes on.
     runEvent(nullptr, "Planwright", [] { throw automation::Error(91, "Object variable or With block variable not set"); });
     EXPECT_EQ(MessageBoxReader::text, L"Run-time error '91':\r\n\r\nObject variable or With block variable not set");
+}
+
+}  // namespace
+}  // namespace qvl::win32
+
+namespace qvl::win32 {
+namespace {
+
+TEST(Win32WindowSystem, MainPutsTheWindowAtTheScreensRightEdgeAndSetTopMostRaisesIt) {
+    SampleForm form;
+    Win32WindowSystem windows("test");
+    Win32Services services;
+    catia::Main(form, windows);
+    HWND window = reinterpret_cast<HWND>(form.hWnd());
+    ASSERT_TRUE(IsWindowVisible(window));
+    RECT placed{};
+    GetWindowRect(window, &placed);
+    // Centred, then its left doubled: the right edge meets the screen's (within a pixel's rounding).
+    EXPECT_NEAR(placed.right, GetSystemMetrics(SM_CXSCREEN), 1);
+    EXPECT_NEAR(placed.top, (GetSystemMetrics(SM_CYSCREEN) - (placed.bottom - placed.top)) / 2, 1);
+
+    catia::SetTopMost(services, form.hWnd(), true);
+    EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    catia::SetTopMost(services, form.hWnd(), false);
+    EXPECT_FALSE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
 }  // namespace
