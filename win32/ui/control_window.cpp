@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "win32/base/wide_text.h"
@@ -35,6 +36,7 @@ ControlWindow::ControlWindow(ui::Control& control, HWND parent, RECT pixels, Fon
                               pixels.top, pixels.right - pixels.left, height, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id())), GetModuleHandleW(nullptr),
                               nullptr);
+    if (!window_) throw std::runtime_error("the window of control " + control.name() + " cannot be created");
     if (control.kind() == ControlKind::ComboBox) {
         // The field keeps the height the table gives; the list drops below it.
         SendMessageW(window_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), pixels.bottom - pixels.top - 6);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 #include "win32/base/program_window.h"
 #include "win32/base/wide_text.h"
@@ -52,13 +53,21 @@ FormWindow::FormWindow(ui::Form& form, std::string programTitle)
     window_ = CreateWindowExW(formExtendedStyle, programWindowClass, toWide(form.caption()).c_str(), formStyle,
                               CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr),
                               nullptr);
+    if (!window_) throw std::runtime_error("the window \"" + form.caption() + "\" cannot be created");
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     dpi_ = static_cast<int>(GetDpiForWindow(window_));
     if (dpi_ <= 0) dpi_ = 96;
     RECT outer = outerRect(form.width(), form.height(), dpi_);
     SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    createControls();
+    try {
+        createControls();
+    } catch (...) {
+        peers_.clear();
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+        throw;
+    }
     form_.setPeer(this);
 }
 
