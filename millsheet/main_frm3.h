@@ -13,7 +13,7 @@
 #include "common/ui/form.h"
 #include "millsheet/operations/operation_record.h"
 #include "millsheet/sheet/title_block.h"
-#include "planwright/drawing/standard_scales.h"
+#include "common/drawing/standard_scales.h"
 
 namespace qvl::millsheet {
 
@@ -106,7 +106,7 @@ public:
     // Window-level data.
     automation::Object PprDoc;             // the PPRDocument of the process document
     automation::Object TemplateFrameView;  // view "A4" of sheet "A4" of the template
-    planwright::StandardScaleList StandardScales{};
+    drawing::StandardScaleList StandardScales{};
     std::vector<std::string> AxisChoices;  // "零件绝对坐标系", then product/axis system
     // The run: what was collected and where the table is filled.
     automation::Object ProcessParameters;
