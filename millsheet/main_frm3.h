@@ -171,9 +171,14 @@ public:
     MachiningTitleValues TitleValuesFromWindow();
 
     // Axis systems of the process document's parts.
-    void GetProdAxisList(const automation::Object& oProdx);
-    void TargProd(const automation::Object& oPrody, const std::string& s1);
-    void MapAxis(const automation::Object& oView9, const std::string& H, const std::string& V, double s);
+    void GetProdAxisList(const automation::Object& product);
+    // The product of `product` or below it that `axisChoice` ("product/axis system") names, and
+    // that axis system: sets TargetProduct and TargetAxisSystem.
+    void TargProd(const automation::Object& product, const std::string& axisChoice);
+    // Draws the axis symbol in `view`: two legs labelled with the axis names, of one size on paper
+    // whatever `viewScale`.
+    void MapAxis(const automation::Object& view, const std::string& horizontalLabel, const std::string& verticalLabel,
+                 double viewScale);
 
     // The template drawing with the frame and the notes.
     std::string templatePath() const;
