@@ -13,7 +13,7 @@
 #include "common/ui/form.h"
 #include "millsheet/operations/operation_record.h"
 #include "millsheet/sheet/title_block.h"
-#include "planwright/drawing/standard_scales.h"
+#include "common/drawing/standard_scales.h"
 
 namespace qvl::millsheet {
 
@@ -106,7 +106,7 @@ public:
     // Window-level data.
     automation::Object PprDoc;             // the PPRDocument of the process document
     automation::Object TemplateFrameView;  // view "A4" of sheet "A4" of the template
-    planwright::StandardScaleList StandardScales{};
+    drawing::StandardScaleList StandardScales{};
     std::vector<std::string> AxisChoices;  // "零件绝对坐标系", then product/axis system
     // The run: what was collected and where the table is filled.
     automation::Object ProcessParameters;
@@ -171,9 +171,14 @@ public:
     MachiningTitleValues TitleValuesFromWindow();
 
     // Axis systems of the process document's parts.
-    void GetProdAxisList(const automation::Object& oProdx);
-    void TargProd(const automation::Object& oPrody, const std::string& s1);
-    void MapAxis(const automation::Object& oView9, const std::string& H, const std::string& V, double s);
+    void GetProdAxisList(const automation::Object& product);
+    // The product of `product` or below it that `axisChoice` ("product/axis system") names, and
+    // that axis system: sets TargetProduct and TargetAxisSystem.
+    void TargProd(const automation::Object& product, const std::string& axisChoice);
+    // Draws the axis symbol in `view`: two legs labelled with the axis names, of one size on paper
+    // whatever `viewScale`.
+    void MapAxis(const automation::Object& view, const std::string& horizontalLabel, const std::string& verticalLabel,
+                 double viewScale);
 
     // The template drawing with the frame and the notes.
     std::string templatePath() const;

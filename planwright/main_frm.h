@@ -9,8 +9,7 @@
 #include "common/platform/services.h"
 #include "common/ui/form.h"
 #include "planwright/drawing/sheet_layout.h"
-#include "planwright/drawing/sheet_point.h"
-#include "planwright/drawing/standard_scales.h"
+#include "planwright/drawing/shared_drawing.h"
 #include "planwright/string_dictionary.h"
 
 namespace qvl::planwright {

@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "common/automation/error.h"
-#include "common/platform/script_fault.h"
+#include "headless/script_fault.h"
 #include "common/platform/windows_path.h"
 #include "common/text/gbk.h"
 #include "scenario/control_dump.h"

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "common/platform/headless_services.h"
+#include "headless/headless_services.h"
 #include "fake_catia.h"
 #include "millsheet/connection_policy.h"
 #include "orderloom/connection_policy.h"

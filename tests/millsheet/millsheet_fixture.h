@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "common/catia/connection.h"
-#include "common/platform/headless_services.h"
-#include "common/platform/transcript.h"
-#include "common/platform/virtual_disk.h"
+#include "headless/headless_services.h"
+#include "headless/headless_window_system.h"
+#include "headless/transcript.h"
+#include "headless/virtual_disk.h"
 #include "common/text/gbk.h"
-#include "common/ui/window_system.h"
 #include "millsheet/connection_policy.h"
 #include "millsheet/main_frm3.h"
 #include "tests/millsheet/fake_catia.h"

@@ -9,10 +9,10 @@
 
 #include "common/catia/connection.h"
 #include "common/catia/window_placement.h"
-#include "common/platform/headless_services.h"
-#include "common/ui/window_system.h"
+#include "headless/headless_services.h"
 #include "common/winmsg/counting_window_messages.h"
 #include "fake_catia.h"
+#include "headless/headless_window_system.h"
 #include "orderloom/connection_policy.h"
 #include "orderloom/main_form.h"
 #include "sim/reorder/dialog_windows.h"

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "common/catia/connection.h"
-#include "common/platform/headless_services.h"
-#include "common/platform/transcript.h"
-#include "common/platform/virtual_disk.h"
-#include "common/ui/window_system.h"
+#include "headless/headless_services.h"
+#include "headless/headless_window_system.h"
+#include "headless/transcript.h"
+#include "headless/virtual_disk.h"
 #include "planwright/connection_policy.h"
 #include "planwright/main_frm.h"
 #include "tests/planwright/fake_drawing_catia.h"

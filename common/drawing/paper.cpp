@@ -1,8 +1,8 @@
-#include "planwright/drawing/paper.h"
+#include "common/drawing/paper.h"
 
 #include <algorithm>
 
-namespace qvl::planwright {
+namespace qvl::drawing {
 namespace {
 
 // The smallest sheet whose side (picked by `side`) holds `length`, as a code.
@@ -44,4 +44,4 @@ int catiaPaperSize(std::string_view code) {
     return 2;
 }
 
-}  // namespace qvl::planwright
+}  // namespace qvl::drawing

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "common/platform/services.h"
-#include "common/platform/transcript.h"
-#include "common/platform/virtual_disk.h"
+#include "headless/transcript.h"
+#include "headless/virtual_disk.h"
 
 namespace qvl::platform {
 

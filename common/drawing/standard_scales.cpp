@@ -1,6 +1,6 @@
-#include "planwright/drawing/standard_scales.h"
+#include "common/drawing/standard_scales.h"
 
-namespace qvl::planwright {
+namespace qvl::drawing {
 
 StandardScaleList BuildStandardScales() {
     return {100, 50, 20, 10, 5, 2, 1,
@@ -8,4 +8,4 @@ StandardScaleList BuildStandardScales() {
             1.0 / 200, 1.0 / 500, 1.0 / 1000, 1.0 / 2000, 1.0 / 5000, 1.0 / 10000};
 }
 
-}  // namespace qvl::planwright
+}  // namespace qvl::drawing

@@ -6,7 +6,7 @@
 #include "common/automation/error_trap.h"
 #include "common/automation/object.h"
 
-namespace qvl::planwright {
+namespace qvl::drawing {
 
 // Removes every sheet of `drawing` but the one named `keep` (every sheet when there is none to
 // keep), by name, after all names were read. Each call is a statement of `trap`: a failing one
@@ -14,4 +14,4 @@ namespace qvl::planwright {
 void RemoveSheetsExcept(const automation::Object& drawing, const std::optional<std::string>& keep,
                         automation::ErrorTrap& trap);
 
-}  // namespace qvl::planwright
+}  // namespace qvl::drawing

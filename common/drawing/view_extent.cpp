@@ -1,10 +1,10 @@
-#include "planwright/drawing/view_extent.h"
+#include "common/drawing/view_extent.h"
 
 #include <cmath>
 
 #include "common/automation/error.h"
 
-namespace qvl::planwright {
+namespace qvl::drawing {
 
 using automation::Variant;
 
@@ -21,4 +21,4 @@ const std::vector<Variant>& IsometricViewDirection() {
     return direction;
 }
 
-}  // namespace qvl::planwright
+}  // namespace qvl::drawing

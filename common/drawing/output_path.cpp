@@ -1,8 +1,8 @@
-#include "planwright/drawing/output_path.h"
+#include "common/drawing/output_path.h"
 
 #include <algorithm>
 
-namespace qvl::planwright {
+namespace qvl::drawing {
 
 std::string pathInFolder(std::string_view folder, std::string_view name) {
     std::string path(folder);
@@ -17,4 +17,4 @@ std::string DwgExportName(std::string_view folder, std::string_view documentName
     return pathInFolder(folder, name);
 }
 
-}  // namespace qvl::planwright
+}  // namespace qvl::drawing

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace qvl::planwright {
+namespace qvl::drawing {
 
 // `folder`, "\" and `name`; a folder that already ends in a separator (a drive's root) gets no
 // second one, an empty folder gives "\" + name.
@@ -14,4 +14,4 @@ std::string pathInFolder(std::string_view folder, std::string_view name);
 // export adds the format's own ("part1.CATDrawing" in D:\out gives D:\out\part1_CATDrawing).
 std::string DwgExportName(std::string_view folder, std::string_view documentName);
 
-}  // namespace qvl::planwright
+}  // namespace qvl::drawing

@@ -2,7 +2,7 @@
 
 #include "common/automation/object.h"
 
-namespace qvl::planwright {
+namespace qvl::drawing {
 
 // The view type of a sheet's background view, which holds frames, notes and title texts.
 inline constexpr int backgroundViewType = 13;
@@ -11,4 +11,4 @@ inline constexpr int backgroundViewType = 13;
 // the sheet has none. A failing call reaches the caller.
 automation::Object FindViewOfType13(const automation::Object& sheet);
 
-}  // namespace qvl::planwright
+}  // namespace qvl::drawing

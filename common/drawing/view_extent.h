@@ -5,7 +5,7 @@
 #include "common/automation/object.h"
 #include "common/automation/variant.h"
 
-namespace qvl::planwright {
+namespace qvl::drawing {
 
 // The width and height of a view's box on the sheet, in millimetres, as the view's Size
 // reports it (xmin, xmax, ymin, ymax). An answer of fewer than four values fails as an
@@ -20,4 +20,4 @@ ViewExtent ReadViewExtent(const automation::Object& view);
 // The directions (right, up) that both drawing programs give their isometric views.
 const std::vector<automation::Variant>& IsometricViewDirection();
 
-}  // namespace qvl::planwright
+}  // namespace qvl::drawing

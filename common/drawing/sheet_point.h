@@ -1,6 +1,6 @@
 #pragma once
 
-namespace qvl::planwright {
+namespace qvl::drawing {
 
 // A point on a drawing sheet in millimetres.
 struct SheetPoint {
@@ -10,4 +10,4 @@ struct SheetPoint {
     friend bool operator==(const SheetPoint&, const SheetPoint&) = default;
 };
 
-}  // namespace qvl::planwright
+}  // namespace qvl::drawing

@@ -1,4 +1,4 @@
-#include "common/platform/virtual_disk.h"
+#include "headless/virtual_disk.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace qvl::planwright {
+namespace qvl::drawing {
 
 // A name for a new file that overwrites nothing. `path` is the wanted path without its
 // extension; the file is `path` + `extension`. When that file exists, the name gets "_" and a
@@ -16,4 +16,4 @@ std::optional<std::string> UnusedFileName(const std::string& path, std::string_v
                                           const std::function<bool(const std::string&)>& fileExists,
                                           const std::function<double()>& random);
 
-}  // namespace qvl::planwright
+}  // namespace qvl::drawing

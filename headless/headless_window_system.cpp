@@ -1,4 +1,4 @@
-#include "common/ui/window_system.h"
+#include "headless/headless_window_system.h"
 
 namespace qvl::ui {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-namespace qvl::planwright {
+namespace qvl::drawing {
 
 // The drawing scales that views may take, from 100:1 down to 1:10000.
 using StandardScaleList = std::array<double, 19>;
@@ -15,4 +15,4 @@ inline constexpr std::size_t oneToOneScaleIndex = 6;
 // its denominator.
 StandardScaleList BuildStandardScales();
 
-}  // namespace qvl::planwright
+}  // namespace qvl::drawing

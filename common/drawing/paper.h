@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace qvl::planwright {
+namespace qvl::drawing {
 
 // The ISO A sheets used in landscape, and "Ax" for anything larger than A0. The digit of a
 // code orders the sizes: a smaller digit is a larger paper.
@@ -41,4 +41,4 @@ std::optional<Paper> isoPaper(std::string_view code);
 // and anything else get A0.
 int catiaPaperSize(std::string_view code);
 
-}  // namespace qvl::planwright
+}  // namespace qvl::drawing

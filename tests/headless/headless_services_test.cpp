@@ -1,8 +1,8 @@
-#include "common/platform/headless_services.h"
+#include "headless/headless_services.h"
 
 #include <gtest/gtest.h>
 
-#include "common/platform/script_fault.h"
+#include "headless/script_fault.h"
 #include "tests/support/temp_folder.h"
 
 namespace qvl::platform {

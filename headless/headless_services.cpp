@@ -1,9 +1,9 @@
-#include "common/platform/headless_services.h"
+#include "headless/headless_services.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "common/platform/script_fault.h"
+#include "headless/script_fault.h"
 
 namespace qvl::platform {
 

@@ -1,8 +1,8 @@
-#include "planwright/drawing/find_view_of_type13.h"
+#include "common/drawing/find_view_of_type13.h"
 
 #include "common/automation/variant.h"
 
-namespace qvl::planwright {
+namespace qvl::drawing {
 
 using automation::Object;
 using automation::Variant;
@@ -17,4 +17,4 @@ Object FindViewOfType13(const Object& sheet) {
     return Object();
 }
 
-}  // namespace qvl::planwright
+}  // namespace qvl::drawing

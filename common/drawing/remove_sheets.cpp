@@ -1,10 +1,10 @@
-#include "planwright/drawing/remove_sheets.h"
+#include "common/drawing/remove_sheets.h"
 
 #include <vector>
 
 #include "common/automation/variant.h"
 
-namespace qvl::planwright {
+namespace qvl::drawing {
 
 using automation::Object;
 using automation::Variant;
@@ -24,4 +24,4 @@ void RemoveSheetsExcept(const Object& drawing, const std::optional<std::string>&
     }
 }
 
-}  // namespace qvl::planwright
+}  // namespace qvl::drawing

@@ -1,8 +1,8 @@
-#include "planwright/drawing/unused_file_name.h"
+#include "common/drawing/unused_file_name.h"
 
 #include <algorithm>
 
-namespace qvl::planwright {
+namespace qvl::drawing {
 namespace {
 
 constexpr int drawnNumbers = 100;
@@ -31,4 +31,4 @@ std::optional<std::string> UnusedFileName(const std::string& path, std::string_v
     return std::nullopt;
 }
 
-}  // namespace qvl::planwright
+}  // namespace qvl::drawing
