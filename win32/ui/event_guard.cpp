@@ -1,6 +1,7 @@
 #include "win32/ui/event_guard.h"
 
 #include "common/automation/run_time_error.h"
+#include "win32/base/program_window.h"
 #include "win32/base/wide_text.h"
 
 namespace qvl::win32 {
@@ -24,6 +25,15 @@ void runEvent(HWND owner, const std::string& programTitle, const std::function<v
         showFatalError(owner, programTitle, std::runtime_error("unknown exception"));
         PostQuitMessage(1);
     }
+}
+
+}  // namespace qvl::win32
+
+namespace qvl::win32 {
+
+void showUncaught(const std::string& programTitle, std::exception_ptr error) {
+    HWND owner = findProgramWindow();
+    runEvent(owner, programTitle, [&] { std::rethrow_exception(error); });
 }
 
 }  // namespace qvl::win32

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <functional>
 #include <string>
 
@@ -13,7 +14,11 @@ namespace qvl::win32 {
 // window procedure that called.
 void runEvent(HWND owner, const std::string& programTitle, const std::function<void()>& handler);
 
-// The box of an exception that reached the program's entry point.
+// The box of an exception that ends the program.
 void showFatalError(HWND owner, const std::string& programTitle, const std::exception& error);
+
+// The box of an exception that reached the program's main (a failed start-up), owned by the
+// program's window: the run-time error box for an automation error, otherwise its text.
+void showUncaught(const std::string& programTitle, std::exception_ptr error);
 
 }  // namespace qvl::win32

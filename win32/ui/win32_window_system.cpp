@@ -12,7 +12,7 @@ void Win32WindowSystem::show(ui::Form& form) {
     auto window = std::make_unique<FormWindow>(form, programTitle_);
     FormWindow& created = *window;
     windows_.push_back(std::move(window));
-    form.setHandle(reinterpret_cast<platform::WindowHandle>(created.handle()));
+    form.setHandle(reinterpret_cast<WindowHandle>(created.handle()));
     created.centreOnScreen();
     form.Form_Load();
     created.syncAll();
