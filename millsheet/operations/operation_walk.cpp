@@ -24,18 +24,16 @@ namespace {
 constexpr std::array<const char*, 5> parameterNames{"Offset on Contour", "Offset on Bottom", "Machining quality",
                                                     "Machining spindle", "Machining feedrate"};
 
-// The ValueAsString of a tool's attribute; nullopt when it cannot be read.
-std::optional<std::string> attributeText(ErrorTrap& trap, const Object& owner, const char* attribute) {
-    std::optional<std::string> value;
-    trap([&] { value = owner.call("GetAttribute", {Variant(attribute)}).object().get("ValueAsString").toString(); });
-    return value;
-}
-
-// The Value of a tool assembly's attribute, as text; nullopt when it cannot be read.
-std::optional<std::string> attributeValue(ErrorTrap& trap, const Object& owner, const char* attribute) {
-    std::optional<std::string> value;
-    trap([&] { value = owner.call("GetAttribute", {Variant(attribute)}).object().get("Value").toString(); });
-    return value;
+// The value of a named attribute of a tool or tool assembly, read by `member` ("ValueAsString"
+// or "Value"); nullopt when it cannot be read. An attribute that the owner does not have is
+// left empty without a word; one that is there but cannot be read makes the record incomplete.
+std::optional<std::string> attributeText(ErrorTrap& trap, const Object& owner, const char* attribute,
+                                         const char* member, bool& complete) {
+    Object value;
+    if (!trap([&] { value = owner.call("GetAttribute", {Variant(attribute)}).object(); })) return std::nullopt;
+    std::optional<std::string> text;
+    if (!trap([&] { text = value.get(member).toString(); })) complete = false;
+    return text;
 }
 
 }  // namespace
@@ -48,21 +46,25 @@ void MainFrm3::ProcessFinInfo(const Object& activity) {
             children = activity.get("ChildrenActivities").object();
             count = children.get("Count").toLong();
         })) {
+        missOperationsOf(activity);
         return;
     }
     for (long long i = 1; i <= count; ++i) {
         // The child is read afresh for each use.
         auto child = [&] { return children.call("Item", {Variant(i)}); };
         std::string type;
-        if (!trap([&] { type = child().typeName(); })) continue;
+        if (!trap([&] { type = child().typeName(); })) {
+            missOperationsOf(activity);
+            continue;
+        }
         if (type != setupType && type != activityType) continue;
         bool active = false;
-        trap([&] { active = child().object().get("Active").toBool(); });
+        if (!trap([&] { active = child().object().get("Active").toBool(); })) missOperationsOf(activity);
         if (!active) continue;
         if (type == setupType) {
-            trap([&] { PoToolList(child()); });
+            if (!trap([&] { PoToolList(child()); })) missOperationsOf(activity);
         } else {
-            trap([&] { ProcessFinInfo(child().object()); });
+            if (!trap([&] { ProcessFinInfo(child().object()); })) missOperationsOf(activity);
         }
     }
 }
@@ -83,16 +85,19 @@ void MainFrm3::ToolInfo(const Variant& program) {
     ErrorTrap trap;
     Object operations;
     long long count = 0;
-    trap([&] { operations = prog.get("Activities").object(); });
-    trap([&] { count = operations.get("Count").toLong(); });
+    const bool listed = trap([&] { operations = prog.get("Activities").object(); });
+    if (!trap([&] { count = operations.get("Count").toLong(); }) || !listed) missOperationsOf(prog);
 
     for (long long i = 1; i <= count; ++i) {
         // Everything below is read for this operation alone: a value that cannot be read stays
         // empty and is never taken over from the operation before.
         Object op;
-        if (!trap([&] { op = operations.call("GetElement", {Variant(i)}).object(); })) continue;
+        if (!trap([&] { op = operations.call("GetElement", {Variant(i)}).object(); })) {
+            missOperationsOf(prog);
+            continue;
+        }
         bool active = false;
-        trap([&] { active = op.get("Active").toBool(); });
+        if (!trap([&] { active = op.get("Active").toBool(); })) missOperationsOf(prog);
         if (!active) continue;
         std::string type;
         trap([&] { type = op.get("Type").toString(); });
@@ -101,41 +106,57 @@ void MainFrm3::ToolInfo(const Variant& program) {
         if (OperationCount == std::numeric_limits<std::int16_t>::max()) continue;
         ++OperationCount;
 
+        // A value that is there but cannot be read leaves the row incomplete. A tool, a tool
+        // assembly, an attribute or a parameter that the operation does not have is left
+        // empty without a word.
+        bool complete = true;
+        auto read = [&](const Object& owner, const auto& statement) {
+            if (!trap(statement) && !owner.isNothing()) complete = false;
+        };
         Object tool;
         trap([&] { tool = op.get("Tool").object(); });
         std::string toolNumber;
-        trap([&] { toolNumber = tool.get("ToolNumber").toString(); });
-        const std::optional<std::string> cuttingLength = attributeText(trap, tool, "MFG_CUT_LENGTH");
-        const std::optional<std::string> radius = attributeText(trap, tool, "MFG_CORNER_RAD");
+        read(tool, [&] { toolNumber = tool.get("ToolNumber").toString(); });
+        const std::optional<std::string> cuttingLength =
+            attributeText(trap, tool, "MFG_CUT_LENGTH", "ValueAsString", complete);
+        const std::optional<std::string> radius = attributeText(trap, tool, "MFG_CORNER_RAD", "ValueAsString", complete);
         std::string toolType;
-        trap([&] { toolType = tool.get("ToolType").toString(); });
+        read(tool, [&] { toolType = tool.get("ToolType").toString(); });
         const std::string diameterName = DiameterAttributeName(toolType);
-        const std::optional<std::string> diameter = attributeText(trap, tool, diameterName.c_str());
+        const std::optional<std::string> diameter =
+            attributeText(trap, tool, diameterName.c_str(), "ValueAsString", complete);
 
         OperationRecord record{};
         record[0] = std::to_string(OperationCount);
-        trap([&] { record[1] = prog.get("Name").toString(); });
-        trap([&] { record[2] = prog.get("Comment").toString(); });
+        read(prog, [&] { record[1] = prog.get("Name").toString(); });
+        read(prog, [&] { record[2] = prog.get("Comment").toString(); });
         Object assembly;
         trap([&] { assembly = op.get("ToolAssembly").object(); });
-        record[3] = attributeValue(trap, assembly, "MFG_NAME").value_or("");
+        record[3] = attributeText(trap, assembly, "MFG_NAME", "Value", complete).value_or("");
         record[4] = toolNumber;
-        trap([&] { record[5] = tool.get("Name").toString(); });
+        read(tool, [&] { record[5] = tool.get("Name").toString(); });
         record[6] = DiameterRadiusText(diameter, radius);
-        record[7] = LengthsText(cuttingLength, attributeValue(trap, assembly, "MFG_ASS_GAGE_1"));
+        record[7] = LengthsText(cuttingLength, attributeText(trap, assembly, "MFG_ASS_GAGE_1", "Value", complete));
 
         Object parameters;
-        trap([&] { parameters = ProcessParameters.call("SubList", {Variant(op), Variant(false)}).object(); });
+        read(op, [&] { parameters = ProcessParameters.call("SubList", {Variant(op), Variant(false)}).object(); });
         for (std::size_t p = 0; p < parameterNames.size(); ++p) {
-            trap([&] {
-                record[8 + p] =
-                    parameters.call("Item", {Variant(parameterNames[p])}).object().get("ValueAsString").toString();
-            });
+            Object parameter;
+            if (!trap([&] { parameter = parameters.call("Item", {Variant(parameterNames[p])}).object(); })) continue;
+            read(parameter, [&] { record[8 + p] = parameter.get("ValueAsString").toString(); });
         }
-        trap([&] { record[13] = MachiningTimeText(op.get("totaltime").toDouble()); });
+        read(op, [&] { record[13] = MachiningTimeText(op.get("totaltime").toDouble()); });
 
+        if (!complete) Missing.add(missingOperationPiece(record));
         if (!OperationRecords.Exists(OperationCount)) OperationRecords.Add(OperationCount, std::move(record));
     }
+}
+
+void MainFrm3::missOperationsOf(const Object& node) {
+    std::string name;
+    ErrorTrap trap;
+    trap([&] { name = node.get("Name").toString(); });
+    Missing.add(name.empty() ? std::string("工序") : name + " 中的工序");
 }
 
 }  // namespace qvl::millsheet
