@@ -99,8 +99,9 @@ void MainFrm3::ToolInfo(const Variant& program) {
         bool active = false;
         if (!trap([&] { active = op.get("Active").toBool(); })) missOperationsOf(prog);
         if (!active) continue;
+        // An operation whose type cannot be read is listed, but its row may not belong there.
         std::string type;
-        trap([&] { type = op.get("Type").toString(); });
+        bool complete = trap([&] { type = op.get("Type").toString(); });
         if (IsExcludedOperationType(type)) continue;
         // The sequence number is a 16-bit counter: past its end no more records are added.
         if (OperationCount == std::numeric_limits<std::int16_t>::max()) continue;
@@ -109,7 +110,6 @@ void MainFrm3::ToolInfo(const Variant& program) {
         // A value that is there but cannot be read leaves the row incomplete. A tool, a tool
         // assembly, an attribute or a parameter that the operation does not have is left
         // empty without a word.
-        bool complete = true;
         auto read = [&](const Object& owner, const auto& statement) {
             if (!trap(statement) && !owner.isNothing()) complete = false;
         };

@@ -101,8 +101,11 @@ std::vector<int> MainFrm3::ColumnKeepList() const {
 
 void MainFrm3::RemoveUntickedColumns(const Object& table) {
     ErrorTrap trap;
+    // Each removal counts on the ones before it; a column whose removal failed still stands,
+    // so the later removals reach one place further right and no ticked column goes instead.
+    int standing = 0;
     for (int column : ColumnRemovalOrder(ColumnKeepList())) {
-        trap([&] { table.call("RemoveColumn", {Variant(column)}); });
+        if (!trap([&] { table.call("RemoveColumn", {Variant(column + standing)}); })) ++standing;
     }
 }
 
