@@ -156,6 +156,8 @@ public:
     void RemoveUntickedColumns(const automation::Object& table);
     // The tick-box values of the 14 columns, in column order.
     std::vector<int> ColumnKeepList() const;
+    // Whether the table keeps column `column` (1 to 14) after the unticked ones are removed.
+    bool ColumnShown(int column) const;
 
     // The drawing: a new drawing with one A4 sheet saved in the output folder under a name that
     // overwrites no file; true when it was saved. Failing calls are skipped.

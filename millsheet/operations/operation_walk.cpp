@@ -2,6 +2,7 @@
 // picked item into one operation record: process activities, their setups, the setups'
 // programs and the programs' operations, depth first in CATIA's order.
 
+#include <bitset>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -26,13 +27,13 @@ constexpr std::array<const char*, 5> parameterNames{"Offset on Contour", "Offset
 
 // The value of a named attribute of a tool or tool assembly, read by `member` ("ValueAsString"
 // or "Value"); nullopt when it cannot be read. An attribute that the owner does not have is
-// left empty without a word; one that is there but cannot be read makes the record incomplete.
+// left empty without a word; one that is there but cannot be read clears `read`.
 std::optional<std::string> attributeText(ErrorTrap& trap, const Object& owner, const char* attribute,
-                                         const char* member, bool& complete) {
+                                         const char* member, bool& read) {
     Object value;
     if (!trap([&] { value = owner.call("GetAttribute", {Variant(attribute)}).object(); })) return std::nullopt;
     std::optional<std::string> text;
-    if (!trap([&] { text = value.get(member).toString(); })) complete = false;
+    if (!trap([&] { text = value.get(member).toString(); })) read = false;
     return text;
 }
 
@@ -101,53 +102,66 @@ void MainFrm3::ToolInfo(const Variant& program) {
         if (!active) continue;
         // An operation whose type cannot be read is listed, but its row may not belong there.
         std::string type;
-        bool complete = trap([&] { type = op.get("Type").toString(); });
+        const bool typeRead = trap([&] { type = op.get("Type").toString(); });
         if (IsExcludedOperationType(type)) continue;
         // The sequence number is a 16-bit counter: past its end no more records are added.
         if (OperationCount == std::numeric_limits<std::int16_t>::max()) continue;
         ++OperationCount;
 
-        // A value that is there but cannot be read leaves the row incomplete. A tool, a tool
+        // A value that is there but cannot be read leaves its field incomplete. A tool, a tool
         // assembly, an attribute or a parameter that the operation does not have is left
         // empty without a word.
-        auto read = [&](const Object& owner, const auto& statement) {
-            if (!trap(statement) && !owner.isNothing()) complete = false;
+        std::bitset<operationFieldCount> unread;
+        auto read = [&](std::size_t field, const Object& owner, const auto& statement) {
+            if (!trap(statement) && !owner.isNothing()) unread.set(field);
+        };
+        auto attribute = [&](std::size_t field, const Object& owner, const char* name, const char* member) {
+            bool ok = true;
+            std::optional<std::string> text = attributeText(trap, owner, name, member, ok);
+            if (!ok) unread.set(field);
+            return text;
         };
         Object tool;
         trap([&] { tool = op.get("Tool").object(); });
         std::string toolNumber;
-        read(tool, [&] { toolNumber = tool.get("ToolNumber").toString(); });
-        const std::optional<std::string> cuttingLength =
-            attributeText(trap, tool, "MFG_CUT_LENGTH", "ValueAsString", complete);
-        const std::optional<std::string> radius = attributeText(trap, tool, "MFG_CORNER_RAD", "ValueAsString", complete);
+        read(4, tool, [&] { toolNumber = tool.get("ToolNumber").toString(); });
+        const std::optional<std::string> cuttingLength = attribute(7, tool, "MFG_CUT_LENGTH", "ValueAsString");
+        const std::optional<std::string> radius = attribute(6, tool, "MFG_CORNER_RAD", "ValueAsString");
+        // Without the tool's type the diameter may be read under the wrong name.
         std::string toolType;
-        read(tool, [&] { toolType = tool.get("ToolType").toString(); });
+        read(6, tool, [&] { toolType = tool.get("ToolType").toString(); });
         const std::string diameterName = DiameterAttributeName(toolType);
-        const std::optional<std::string> diameter =
-            attributeText(trap, tool, diameterName.c_str(), "ValueAsString", complete);
+        const std::optional<std::string> diameter = attribute(6, tool, diameterName.c_str(), "ValueAsString");
 
         OperationRecord record{};
         record[0] = std::to_string(OperationCount);
-        read(prog, [&] { record[1] = prog.get("Name").toString(); });
-        read(prog, [&] { record[2] = prog.get("Comment").toString(); });
+        read(1, prog, [&] { record[1] = prog.get("Name").toString(); });
+        read(2, prog, [&] { record[2] = prog.get("Comment").toString(); });
         Object assembly;
         trap([&] { assembly = op.get("ToolAssembly").object(); });
-        record[3] = attributeText(trap, assembly, "MFG_NAME", "Value", complete).value_or("");
+        record[3] = attribute(3, assembly, "MFG_NAME", "Value").value_or("");
         record[4] = toolNumber;
-        read(tool, [&] { record[5] = tool.get("Name").toString(); });
+        read(5, tool, [&] { record[5] = tool.get("Name").toString(); });
         record[6] = DiameterRadiusText(diameter, radius);
-        record[7] = LengthsText(cuttingLength, attributeText(trap, assembly, "MFG_ASS_GAGE_1", "Value", complete));
+        record[7] = LengthsText(cuttingLength, attribute(7, assembly, "MFG_ASS_GAGE_1", "Value"));
 
         Object parameters;
-        read(op, [&] { parameters = ProcessParameters.call("SubList", {Variant(op), Variant(false)}).object(); });
+        if (!trap([&] { parameters = ProcessParameters.call("SubList", {Variant(op), Variant(false)}).object(); })) {
+            for (std::size_t p = 0; p < parameterNames.size(); ++p) unread.set(8 + p);
+        }
         for (std::size_t p = 0; p < parameterNames.size(); ++p) {
             Object parameter;
             if (!trap([&] { parameter = parameters.call("Item", {Variant(parameterNames[p])}).object(); })) continue;
-            read(parameter, [&] { record[8 + p] = parameter.get("ValueAsString").toString(); });
+            read(8 + p, parameter, [&] { record[8 + p] = parameter.get("ValueAsString").toString(); });
         }
-        read(op, [&] { record[13] = MachiningTimeText(op.get("totaltime").toDouble()); });
+        read(13, op, [&] { record[13] = MachiningTimeText(op.get("totaltime").toDouble()); });
 
-        if (!complete) Missing.add(missingOperationPiece(record));
+        // Only what the table shows counts: a field of an unticked column is removed anyway.
+        bool incomplete = !typeRead;
+        for (std::size_t field = 0; field < operationFieldCount; ++field) {
+            if (unread.test(field) && ColumnShown(static_cast<int>(field) + 1)) incomplete = true;
+        }
+        if (incomplete) Missing.add(missingOperationPiece(record));
         if (!OperationRecords.Exists(OperationCount)) OperationRecords.Add(OperationCount, std::move(record));
     }
 }

@@ -54,7 +54,7 @@ void MainFrm3::SumTimeByProgram(const Object& table, int keyColumn, int timeColu
     TableSize size;
     if (!trap([&] { size = sizeOf(table); })) {
         // A template without the operations table has no times to total.
-        if (!table.isNothing()) Missing.add("按程序汇总时间");
+        if (!table.isNothing() && ColumnShown(timeColumn)) Missing.add("按程序汇总时间");
         return;
     }
     if (size.columns < keyColumn || size.columns < timeColumn) return;
@@ -73,7 +73,7 @@ void MainFrm3::SumTimeByProgram(const Object& table, int keyColumn, int timeColu
             table.call("SetCellString", {Variant(run.rows.firstRow), Variant(timeColumn), Variant(TimeSumText(run.sum))});
         }) && summed;
     }
-    if (!summed) Missing.add("按程序汇总时间");
+    if (!summed && ColumnShown(timeColumn)) Missing.add("按程序汇总时间");
 }
 
 void MainFrm3::MergeEqualRuns(const Object& table, const std::vector<int>& keptApart) {
@@ -97,6 +97,11 @@ std::vector<int> MainFrm3::ColumnKeepList() const {
         keep.push_back(box->value());
     }
     return keep;
+}
+
+bool MainFrm3::ColumnShown(int column) const {
+    const std::vector<int> keep = ColumnKeepList();
+    return column >= 1 && column <= static_cast<int>(keep.size()) && keep[static_cast<std::size_t>(column - 1)] != 0;
 }
 
 void MainFrm3::RemoveUntickedColumns(const Object& table) {

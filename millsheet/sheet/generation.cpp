@@ -99,7 +99,8 @@ void MainFrm3::fillOperationsTable(bool tableExpected) {
             if (!trap([&] {
                     table.call("SetCellString",
                                {Variant(row), Variant(j + 1), Variant(record[static_cast<std::size_t>(j)])});
-                })) {
+                }) &&
+                ColumnShown(j + 1)) {
                 missing(missingOperationPiece(record));
             }
         }
@@ -122,7 +123,7 @@ void MainFrm3::fillOperationsTable(bool tableExpected) {
         table.call("SetCellString",
                    {Variant(footerRow), Variant(timeColumn), Variant("总时间\r\n" + TimeSumText(total))});
     });
-    if (!totalRead || !totalWritten) missing("总时间");
+    if ((!totalRead || !totalWritten) && ColumnShown(timeColumn)) missing("总时间");
     trap([&] { table.call("RemoveRow", {Variant(spareRow)}); });
 }
 
