@@ -164,9 +164,10 @@ void MainFrm3::cmdRun_Click() {
 
     // Without the template's frame (its message was shown) there is no frame to miss.
     FrameComponent = Object();
+    bool frameMissed = false;
     if (!trap([&] { PlaceFrame(planwright::FindViewOfType13(CurrentSheet), "A4", 0.0, 0.0); }) &&
         !TemplateFrameView.isNothing()) {
-        Missing.add("图框");
+        frameMissed = true;
     }
     if (!trap([&] { FillMachiningTitleBlock(FrameComponent, TitleValuesFromWindow()); }) &&
         !FrameComponent.isNothing()) {
@@ -174,7 +175,7 @@ void MainFrm3::cmdRun_Click() {
     }
     if (!FrameComponent.isNothing()) {
         // A frame that stays a component is deleted with the selection below.
-        if (!trap([&] { FrameComponent.call("Explode"); })) Missing.add("图框");
+        if (!trap([&] { FrameComponent.call("Explode"); })) frameMissed = true;
         Object selection;
         trap([&] { selection = CurrentDrawing.get("Selection").object(); });
         trap([&] { selection.call("Clear"); });
@@ -182,12 +183,15 @@ void MainFrm3::cmdRun_Click() {
         trap([&] { selection.call("Delete"); });
     }
 
+    if (frameMissed) Missing.add("图框");
+
+    // The operations table comes with the frame: a frame that was missed takes its rows along.
     OperationsTable = Object();
     bool tableExpected = true;
     trap([&] {
         const std::optional<Object> found = findOperationsTable(planwright::FindViewOfType13(CurrentSheet));
         if (found) OperationsTable = *found;
-        tableExpected = !found || !found->isNothing();
+        tableExpected = !found || !found->isNothing() || frameMissed;
     });
     trap([&] { OperationsTable.put("ComputeMode", 0); });
     TableRow = 1;
