@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/automation/missing_content.h"
 #include "common/automation/object.h"
 #include "common/automation/variant.h"
 #include "common/catia/connection.h"
@@ -122,6 +123,8 @@ public:
     // The axis system chosen for the views.
     automation::Object TargetProduct;
     automation::Object TargetAxisSystem;
+    // What the run's sheet lacks of the content it was asked to show; the final message names it.
+    automation::MissingContent Missing;
 
     // Start-up and the small commands.
     void Form_Load() override;
@@ -154,6 +157,8 @@ public:
     void RemoveUntickedColumns(const automation::Object& table);
     // The tick-box values of the 14 columns, in column order.
     std::vector<int> ColumnKeepList() const;
+    // Whether the table keeps column `column` (1 to 14) after the unticked ones are removed.
+    bool ColumnShown(int column) const;
 
     // The drawing: a new drawing with one A4 sheet saved in the output folder under a name that
     // overwrites no file; true when it was saved. Failing calls are skipped.
@@ -191,8 +196,13 @@ private:
     void readTemplate();
     void loadNotes(const std::string& notesName);
     // Fills the operations table from the records and writes the footer with the total time.
-    void fillOperationsTable();
+    // Rows that cannot be written are missing content when `tableExpected` (the template
+    // holds the table, or it could not be looked for).
+    void fillOperationsTable(bool tableExpected);
     void collectRecords(const automation::Variant& picked);
+    // The operations below a process node could not all be read: missing content named after
+    // the node (just "工序" when its name cannot be read either).
+    void missOperationsOf(const automation::Object& node);
 
     catia::Connection& connection_;
     platform::Services& services_;

@@ -2,6 +2,7 @@
 // The texts that Millsheet shows in its message boxes.
 
 #include <string>
+#include <vector>
 
 namespace qvl::millsheet {
 
@@ -18,6 +19,14 @@ inline std::string templateMessage(const std::string& templatePath) {
 }
 
 inline std::string doneMessage(const std::string& savedFile) { return "操作完成!\r\n\r\n文件保存在\r\n" + savedFile; }
+
+// The sheet was saved without some of the content that the run was asked to write: one line per
+// missing piece, so that the engineer can add it by hand or run again.
+inline std::string incompleteMessage(const std::string& savedFile, const std::vector<std::string>& missing) {
+    std::string text = doneMessage(savedFile) + "\r\n\r\n以下内容没有写入加工单:";
+    for (const std::string& piece : missing) text += "\r\n" + piece;
+    return text;
+}
 
 // The run made the sheet but could not write it to the disk: the drawing stays open in CATIA.
 inline std::string notSavedMessage(const std::string& outputFolder) {

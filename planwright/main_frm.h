@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <string>
 
+#include "common/automation/missing_content.h"
 #include "common/automation/object.h"
 #include "common/catia/connection.h"
 #include "common/platform/services.h"
@@ -83,6 +85,10 @@ public:
     std::string PaperCode;
     std::int16_t BlockHeight = 0;
     std::array<double, 6> FrontViewDirection{};
+    // What the drawing of the current model lacks of the content that the run's options ask
+    // for (frame, notes, title-block values, size text, view direction); the batch counts a
+    // model with missing content as failed. A piece that the template lacks is not missing.
+    automation::MissingContent Missing;
 
     // Start-up, output folder and run.
     void Form_Load() override;
@@ -124,9 +130,11 @@ public:
     void InsertFrame(const automation::Object& targetView, const std::string& paperCode, double x, double y);
     void InsertNotes(const automation::Object& targetView, const std::string& notesCode, double x, double y);
     // TitleValues 0, 2, 3, 4, 6, 7 and 8 of a Product, Body or Solid; failing calls leave
-    // their values empty.
+    // their values empty and their indexes in UnreadTitleValues.
     void GetPartProperties(const automation::Object& model);
-    // Writes the title texts of the frame component; a text missing from the frame is skipped.
+    std::bitset<9> UnreadTitleValues;
+    // Writes the title texts of the frame component; a text missing from the frame is skipped,
+    // a text that cannot be written is missing content.
     void FillTitleBlock(const automation::Object& component, const std::string& name,
                         const std::string& partNumber, const std::string& material, const std::string& scale,
                         const std::string& mass);
@@ -152,8 +160,9 @@ private:
     Listing addToWorkList(const std::string& fullPath);
     void pickProductComponents(const automation::Object& selection);
     // A view of the template placed as a component of `targetView`; Nothing when any step fails.
+    // When the template holds the piece but it cannot be placed, `piece` is missing content.
     automation::Object insertTemplatePiece(const automation::Object& targetView, const std::string& name, double x,
-                                           double y);
+                                           double y, const std::string& piece);
     void orientFrontView(const automation::Object& model, const automation::Object& links,
                          const automation::Object& behavior);
     double viewSpacing() const;

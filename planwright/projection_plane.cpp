@@ -28,12 +28,22 @@ void MainFrm::FVDirection(const Object& part) {
     FrontViewDirection = {0, 1, 0, 0, 0, 1};
     if (chkUserAxis.value() != 1) return;
     ErrorTrap trap;
-    trap([&] {
-        const Object axisSystem = part.get("AxisSystems").object().call("Item", {Variant(1)}).object();
-        const std::array<double, 3> y = catia::ReadAxisDirection(axisSystem, "GetYAxis");
-        const std::array<double, 3> z = catia::ReadAxisDirection(axisSystem, "GetZAxis");
-        FrontViewDirection = {y[0], y[1], y[2], z[0], z[1], z[2]};
-    });
+    // A part without an axis system keeps the default silently; one whose first axis system
+    // cannot be read gets front views that are not the ones asked for.
+    Object axisSystems;
+    if (!trap([&] { axisSystems = part.get("AxisSystems").object(); })) {
+        Missing.add("视图方向");
+        return;
+    }
+    Object axisSystem;
+    if (!trap([&] { axisSystem = axisSystems.call("Item", {Variant(1)}).object(); })) return;
+    if (!trap([&] {
+            const std::array<double, 3> y = catia::ReadAxisDirection(axisSystem, "GetYAxis");
+            const std::array<double, 3> z = catia::ReadAxisDirection(axisSystem, "GetZAxis");
+            FrontViewDirection = {y[0], y[1], y[2], z[0], z[1], z[2]};
+        })) {
+        Missing.add("视图方向");
+    }
 }
 
 void MainFrm::cmdProjPl_Click() {

@@ -75,6 +75,12 @@ Runner::Runner(fs::path scriptFolder, fs::path workspace, platform::Transcript::
 
 Runner::~Runner() = default;
 
+void Runner::logCalls(std::function<void(const std::string& line)> sink) {
+    catia_.observeCalls([this, sink = std::move(sink)](std::string_view typeName, std::string_view member) {
+        sink(std::to_string(currentLine_) + ' ' + std::string(typeName) + '.' + std::string(member));
+    });
+}
+
 const std::map<std::string, Runner::Command>& Runner::commands() {
     static const std::map<std::string, Command> table{
         {"program", &Runner::program},   {"world", &Runner::world},

@@ -31,6 +31,10 @@ public:
 
     platform::VirtualDisk& disk() noexcept { return disk_; }
 
+    // Every CATIA call of the programs goes to `sink` as one line "LINE TYPE.MEMBER", with the
+    // number of the script line during which it was made.
+    void logCalls(std::function<void(const std::string& line)> sink);
+
 private:
     using Args = std::vector<std::string>;
     using Command = void (Runner::*)(const Args&);

@@ -68,6 +68,10 @@ void SimCatia::failCall(const std::string& typeName, const std::string& member, 
 
 void SimCatia::failEverything() { impl_->server().goAway(); }
 
+void SimCatia::observeCalls(std::function<void(std::string_view typeName, std::string_view member)> observer) {
+    impl_->server().faults().observeCalls(std::move(observer));
+}
+
 platform::Json SimCatia::dumpCatia() const { return catiaEvent(impl_->session()); }
 
 std::optional<platform::Json> SimCatia::dumpDocument(const std::string& nameOrActive) const {

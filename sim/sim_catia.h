@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/automation/object_factory.h"
@@ -48,6 +49,8 @@ public:
     // name is `typeName` fails; `failEverything` makes every later call fail (CATIA went away).
     void failCall(const std::string& typeName, const std::string& member, int n = 1);
     void failEverything();
+    // Tells `observer` the type name and member of every call that the programs make.
+    void observeCalls(std::function<void(std::string_view typeName, std::string_view member)> observer);
 
     // CATIA's dialogs as other programs reach them through window messages.
     winmsg::WindowMessages& windowMessages();

@@ -15,6 +15,12 @@ namespace qvl::millsheet {
 inline constexpr std::size_t operationFieldCount = 14;
 using OperationRecord = std::array<std::string, operationFieldCount>;
 
+// An operation's row as the run's message names it when the row is missing or incomplete: its
+// sequence number and, when it was read, its program.
+inline std::string missingOperationPiece(const OperationRecord& record) {
+    return "工序 " + record[0] + (record[1].empty() ? "" : " (" + record[1] + ")");
+}
+
 // The records of one run keyed by sequence number, kept in the order in which they were added.
 class OperationRecordList {
 public:

@@ -52,18 +52,28 @@ void MainFrm3::SumTimeByProgram(const Object& table, int keyColumn, int timeColu
     if (keyColumn <= 0 || timeColumn <= 0) return;
     ErrorTrap trap;
     TableSize size;
-    if (!trap([&] { size = sizeOf(table); })) return;
+    if (!trap([&] { size = sizeOf(table); })) {
+        // A template without the operations table has no times to total.
+        if (!table.isNothing() && ColumnShown(timeColumn)) Missing.add("按程序汇总时间");
+        return;
+    }
     if (size.columns < keyColumn || size.columns < timeColumn) return;
 
     constexpr long long firstDataRow = 2;
     const ColumnCells keys = readColumn(table, keyColumn, firstDataRow, size.rows);
     const ColumnCells times = readColumn(table, timeColumn, firstDataRow, size.rows);
+    auto unread = [](const ColumnCells& cells) {
+        return std::find(cells.begin(), cells.end(), std::nullopt) != cells.end();
+    };
+    // A program's total that could not be read or written is not on the sheet.
+    bool summed = !unread(keys) && !unread(times);
     for (const TimeRun& run : ProgramTimeRuns(keys, times, firstDataRow)) {
         mergeDown(trap, table, run.rows, timeColumn);
-        trap([&] {
+        summed = trap([&] {
             table.call("SetCellString", {Variant(run.rows.firstRow), Variant(timeColumn), Variant(TimeSumText(run.sum))});
-        });
+        }) && summed;
     }
+    if (!summed && ColumnShown(timeColumn)) Missing.add("按程序汇总时间");
 }
 
 void MainFrm3::MergeEqualRuns(const Object& table, const std::vector<int>& keptApart) {
@@ -89,10 +99,18 @@ std::vector<int> MainFrm3::ColumnKeepList() const {
     return keep;
 }
 
+bool MainFrm3::ColumnShown(int column) const {
+    const std::vector<int> keep = ColumnKeepList();
+    return column >= 1 && column <= static_cast<int>(keep.size()) && keep[static_cast<std::size_t>(column - 1)] != 0;
+}
+
 void MainFrm3::RemoveUntickedColumns(const Object& table) {
     ErrorTrap trap;
+    // Each removal counts on the ones before it; a column whose removal failed still stands,
+    // so the later removals reach one place further right and no ticked column goes instead.
+    int standing = 0;
     for (int column : ColumnRemovalOrder(ColumnKeepList())) {
-        trap([&] { table.call("RemoveColumn", {Variant(column)}); });
+        if (!trap([&] { table.call("RemoveColumn", {Variant(column + standing)}); })) ++standing;
     }
 }
 

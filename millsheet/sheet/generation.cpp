@@ -36,8 +36,9 @@ constexpr int spareRow = 2;
 const std::vector<int> timeKeptApart{14};
 const std::vector<int> toolDataKeptApart{6, 7, 8, 9, 10, 11, 12, 13, 14};
 
-// The first table of the view with the operations table's name; Nothing when there is none.
-Object findOperationsTable(const Object& view) {
+// The first table of the view with the operations table's name; Nothing when the view has
+// none, nullopt when a table of the view could not be looked at and none was found.
+std::optional<Object> findOperationsTable(const Object& view) {
     const Object tables = view.get("Tables").object();
     const long long count = tables.get("Count").toLong();
     ErrorTrap trap;
@@ -52,6 +53,7 @@ Object findOperationsTable(const Object& view) {
             return table;
         }
     }
+    if (trap.failed()) return std::nullopt;
     return Object();
 }
 
@@ -62,33 +64,45 @@ void MainFrm3::collectRecords(const Variant& picked) {
     const std::string type = picked.typeName();
     if (type == setupType) {
         trap([&] { ProcessParameters = picked.object().get("Parent").object().get("Parameters").object(); });
-        trap([&] { PoToolList(picked); });
+        if (!trap([&] { PoToolList(picked); })) missOperationsOf(picked.object());
     } else if (type == programType) {
         trap([&] {
             ProcessParameters =
                 picked.object().get("Parent").object().get("Parent").object().get("Parameters").object();
         });
-        trap([&] { ToolInfo(picked); });
+        if (!trap([&] { ToolInfo(picked); })) missOperationsOf(picked.object());
     } else if (type == activityType) {
         trap([&] { ProcessParameters = picked.object().get("Parameters").object(); });
-        trap([&] { ProcessFinInfo(picked.object()); });
+        if (!trap([&] { ProcessFinInfo(picked.object()); })) missOperationsOf(picked.object());
     }
 }
 
-void MainFrm3::fillOperationsTable() {
+void MainFrm3::fillOperationsTable(bool tableExpected) {
     ErrorTrap trap;
     const Object& table = OperationsTable;
+    // A template without the operations table is the template's choice; a table that is there
+    // but cannot be written leaves the sheet without the rows the run was asked for.
+    auto missing = [&](std::string piece) {
+        if (tableExpected) Missing.add(std::move(piece));
+    };
     // Row 2 is the template's spare row until the data are written; each record goes in above
-    // the footer.
+    // the footer. A record whose row cannot be added writes no cell, so that no other row is
+    // overwritten with it.
     for (const auto& [key, record] : OperationRecords.entries()) {
+        const int row = TableRow + 2;
+        if (!trap([&] { table.call("AddRow", {Variant(row)}); })) {
+            missing(missingOperationPiece(record));
+            continue;
+        }
         ++TableRow;
-        const int row = TableRow + 1;
-        trap([&] { table.call("AddRow", {Variant(row)}); });
         for (int j = 0; j < columnCount; ++j) {
-            trap([&] {
-                table.call("SetCellString",
-                           {Variant(row), Variant(j + 1), Variant(record[static_cast<std::size_t>(j)])});
-            });
+            if (!trap([&] {
+                    table.call("SetCellString",
+                               {Variant(row), Variant(j + 1), Variant(record[static_cast<std::size_t>(j)])});
+                }) &&
+                ColumnShown(j + 1)) {
+                missing(missingOperationPiece(record));
+            }
         }
     }
     OperationRecords.RemoveAll();
@@ -99,13 +113,17 @@ void MainFrm3::fillOperationsTable() {
         trap([&] { table.call("SetCellString", {Variant(footerRow), Variant(column), Variant("#")}); });
     }
     double total = 0;
+    bool totalRead = true;
     for (int row = spareRow; row <= TableRow; ++row) {
-        trap([&] { total += text::val(table.call("GetCellString", {Variant(row), Variant(timeColumn)}).toString()); });
+        totalRead = trap([&] {
+            total += text::val(table.call("GetCellString", {Variant(row), Variant(timeColumn)}).toString());
+        }) && totalRead;
     }
-    trap([&] {
+    const bool totalWritten = trap([&] {
         table.call("SetCellString",
                    {Variant(footerRow), Variant(timeColumn), Variant("总时间\r\n" + TimeSumText(total))});
     });
+    if ((!totalRead || !totalWritten) && ColumnShown(timeColumn)) missing("总时间");
     trap([&] { table.call("RemoveRow", {Variant(spareRow)}); });
 }
 
@@ -136,6 +154,7 @@ void MainFrm3::cmdRun_Click() {
 
     cmdRun.setCaption(runningCaption);
     OperationRecords.RemoveAll();
+    Missing.clear();
     const bool created = CreateSheetDrawing(txtPartNumber1.text(), txtPartNumber1.text());
 
     // Only the new sheet stays, whatever sheets a new drawing starts with.
@@ -143,11 +162,20 @@ void MainFrm3::cmdRun_Click() {
     trap([&] { keep = CurrentSheet.get("Name").toString(); });
     if (keep) drawing::RemoveSheetsExcept(CurrentDrawing, keep, trap);
 
+    // Without the template's frame (its message was shown) there is no frame to miss.
     FrameComponent = Object();
-    trap([&] { PlaceFrame(drawing::FindViewOfType13(CurrentSheet), "A4", 0.0, 0.0); });
-    trap([&] { FillMachiningTitleBlock(FrameComponent, TitleValuesFromWindow()); });
+    bool frameMissed = false;
+    if (!trap([&] { PlaceFrame(drawing::FindViewOfType13(CurrentSheet), "A4", 0.0, 0.0); }) &&
+        !TemplateFrameView.isNothing()) {
+        frameMissed = true;
+    }
+    if (!trap([&] { FillMachiningTitleBlock(FrameComponent, TitleValuesFromWindow()); }) &&
+        !FrameComponent.isNothing()) {
+        Missing.add("标题栏");
+    }
     if (!FrameComponent.isNothing()) {
-        trap([&] { FrameComponent.call("Explode"); });
+        // A frame that stays a component is deleted with the selection below.
+        if (!trap([&] { FrameComponent.call("Explode"); })) frameMissed = true;
         Object selection;
         trap([&] { selection = CurrentDrawing.get("Selection").object(); });
         trap([&] { selection.call("Clear"); });
@@ -155,24 +183,34 @@ void MainFrm3::cmdRun_Click() {
         trap([&] { selection.call("Delete"); });
     }
 
+    if (frameMissed) Missing.add("图框");
+
+    // The operations table comes with the frame: a frame that was missed takes its rows along.
     OperationsTable = Object();
-    trap([&] { OperationsTable = findOperationsTable(drawing::FindViewOfType13(CurrentSheet)); });
+    bool tableExpected = true;
+    trap([&] {
+        const std::optional<Object> found = findOperationsTable(drawing::FindViewOfType13(CurrentSheet));
+        if (found) OperationsTable = *found;
+        tableExpected = !found || !found->isNothing() || frameMissed;
+    });
     trap([&] { OperationsTable.put("ComputeMode", 0); });
     TableRow = 1;
     OperationCount = 0;
     ProcessParameters = Object();
     collectRecords(picked);
-    fillOperationsTable();
+    fillOperationsTable(tableExpected);
 
     if (chkMergeTime.value() == 1) SumTimeByProgram(OperationsTable, programColumn, timeColumn);
     MergeEqualRuns(OperationsTable, chkMerg.value() == 1 ? timeKeptApart : toolDataKeptApart);
     RemoveUntickedColumns(OperationsTable);
     trap([&] { OperationsTable.put("ComputeMode", 1); });
 
-    trap([&] {
-        const Object model = PprDoc.get("Products").object().call("Item", {Variant(1)}).object();
-        CreateSheetViews(model, CurrentSheet, 250.0, 180.0, 20.0);
-    });
+    if (!trap([&] {
+            const Object model = PprDoc.get("Products").object().call("Item", {Variant(1)}).object();
+            CreateSheetViews(model, CurrentSheet, 250.0, 180.0, 20.0);
+        })) {
+        Missing.add("视图");
+    }
     trap([&] {
         connection_.CatiaApp.get("ActiveWindow").object().get("ActiveViewer").object().call("Reframe");
     });
@@ -186,7 +224,7 @@ void MainFrm3::cmdRun_Click() {
     }
     std::string savedFile = *savedPath_ + drawing::drawingFileExtension;
     trap([&] { savedFile = CurrentDrawing.get("FullName").toString(); });
-    connection_.message(doneMessage(savedFile));
+    connection_.message(Missing.empty() ? doneMessage(savedFile) : incompleteMessage(savedFile, Missing.pieces()));
 }
 
 }  // namespace qvl::millsheet

@@ -72,6 +72,9 @@ void MainFrm3::CreateSheetViews(const Object& model, const Object& sheet, double
         TargetProduct = Object();
         TargetAxisSystem = Object();
         if (axisTrap([&] { TargProd(model, cmbAxis.text()); }) && !TargetAxisSystem.isNothing()) {
+            // The chosen axis system is there: a front view not taken from it is not the one
+            // asked for. An entry that names no axis system of the part stays silent.
+            axisTrap.clear();
             axisTrap([&] { beh1.call("SetAxisSysteme", {Variant(TargetProduct), Variant(TargetAxisSystem)}); });
             std::optional<std::array<double, 3>> x, z;
             axisTrap([&] { x = catia::ReadAxisDirection(TargetAxisSystem, "GetXAxis"); });
@@ -81,6 +84,7 @@ void MainFrm3::CreateSheetViews(const Object& model, const Object& sheet, double
                     beh1.call("DefineFrontView", {(*x)[0], (*x)[1], (*x)[2], (*z)[0], (*z)[1], (*z)[2]});
                 });
             }
+            if (axisTrap.failed()) Missing.add("视图方向");
         }
     }
 
@@ -128,6 +132,8 @@ void MainFrm3::CreateSheetViews(const Object& model, const Object& sheet, double
     step([&] { MapAxis(v2, "X", "Y", places.scale); });
     place(v3, places.isometric, places.isometricScale);
     for (const Object* behavior : {&beh1, &beh2, &beh3}) step([&] { behavior->call("Update"); });
+    // Once errors are skipped, a failed step no longer reaches the caller.
+    if (step.failed()) Missing.add("视图");
 }
 
 }  // namespace qvl::millsheet

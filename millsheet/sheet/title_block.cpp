@@ -16,7 +16,9 @@ using automation::Variant;
 MachiningTitleValues MainFrm3::TitleValuesFromWindow() {
     std::string processPath;
     ErrorTrap trap;
-    trap([&] { processPath = connection_.ActiveDoc.get("FullName").toString(); });
+    if (!trap([&] { processPath = connection_.ActiveDoc.get("FullName").toString(); })) {
+        Missing.add(missingTitlePiece(filePathTitleIndex));
+    }
     return {txtPartName1.text(), txtPartNumber1.text(), txtNCMade1.text(),   txtDate1.text(),
             txtMaterial1.text(), txtSize1.text(),       txtX0.text(),        txtY0.text(),
             txtZ0.text(),        txtFixMethod1.text(),  processPath,         txtOP1.text(),
@@ -36,7 +38,7 @@ void MainFrm3::FillMachiningTitleBlock(const Object& component, const MachiningT
             })) {
             continue;
         }
-        trap([&] { text.put("Text", Variant(values[i])); });
+        if (!trap([&] { text.put("Text", Variant(values[i])); })) Missing.add(missingTitlePiece(i));
     }
 }
 

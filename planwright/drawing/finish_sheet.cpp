@@ -35,11 +35,20 @@ void MainFrm::FinishSheet(int addFrame, int addSizeText, int addNotes, const Obj
         propertiesRead = true;
         FillTitleBlock(FrameComponent, TitleValues[2], TitleValues[3], TitleValues[4], TitleValues[5],
                        TitleValues[6]);
+        // Values of the model that could not be read leave the placed title block without them.
+        if (!FrameComponent.isNothing()) {
+            for (std::size_t i : {2, 3, 4, 6}) {
+                if (UnreadTitleValues.test(i)) Missing.add("标题栏");
+            }
+        }
     }
 
     if (addSizeText == 1) {
         // The line always describes this model, with or without a frame.
         if (!propertiesRead) GetPartProperties(model);
+        for (std::size_t i : {0, 7, 8}) {
+            if (UnreadTitleValues.test(i)) Missing.add("尺寸行");
+        }
         const std::string sizeText = TitleValues[0] + separator + "长宽高" + TitleValues[1] + separator + "体积" +
                                      TitleValues[7] + separator + "表面积" + TitleValues[8];
         Object target;

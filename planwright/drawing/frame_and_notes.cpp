@@ -20,27 +20,43 @@ using automation::Variant;
 
 // The template holds, for every piece, a sheet with a view of the same name. The template is
 // read afresh for every piece, with CATIA's file alerts off meanwhile.
-Object MainFrm::insertTemplatePiece(const Object& targetView, const std::string& name, double x, double y) {
+Object MainFrm::insertTemplatePiece(const Object& targetView, const std::string& name, double x, double y,
+                                    const std::string& piece) {
     ErrorTrap trap;
     std::optional<catia::FileAlertsOff> alertsOff;
     trap([&] { alertsOff.emplace(connection_.CatiaApp); });
+    Object sheets;
+    if (!trap([&] {
+            sheets = connection_.CatiaApp.get("Documents")
+                         .object()
+                         .call("Read", {Variant(templatePath())})
+                         .object()
+                         .get("Sheets")
+                         .object();
+        })) {
+        Missing.add(piece);
+        return Object();
+    }
+    // A template without a sheet and view of this name lacks the piece: it is left out
+    // without a word.
+    Object sheet;
+    if (!trap([&] { sheet = sheets.call("Item", {Variant(name)}).object(); })) return Object();
+    Object views;
+    if (!trap([&] { views = sheet.get("Views").object(); })) {
+        Missing.add(piece);
+        return Object();
+    }
+    Object source;
+    if (!trap([&] { source = views.call("Item", {Variant(name)}).object(); })) return Object();
     Object component;
-    trap([&] {
-        const Object drawingTemplate =
-            connection_.CatiaApp.get("Documents").object().call("Read", {Variant(templatePath())}).object();
-        const Object source = drawingTemplate.get("Sheets")
-                                  .object()
-                                  .call("Item", {Variant(name)})
-                                  .object()
-                                  .get("Views")
-                                  .object()
-                                  .call("Item", {Variant(name)})
-                                  .object();
-        component = targetView.get("Components")
-                        .object()
-                        .call("Add", {Variant(source), Variant(x), Variant(y)})
-                        .object();
-    });
+    if (!trap([&] {
+            component = targetView.get("Components")
+                            .object()
+                            .call("Add", {Variant(source), Variant(x), Variant(y)})
+                            .object();
+        })) {
+        Missing.add(piece);
+    }
     return component;
 }
 
@@ -51,7 +67,7 @@ void MainFrm::InsertFrame(const Object& targetView, const std::string& paperCode
         connection_.message("图框尺寸代号输入错误！");
         return;
     }
-    FrameComponent = insertTemplatePiece(targetView, paperCode, x, y);
+    FrameComponent = insertTemplatePiece(targetView, paperCode, x, y, "图框");
 }
 
 void MainFrm::InsertNotes(const Object& targetView, const std::string& notesCode, double x, double y) {
@@ -59,10 +75,11 @@ void MainFrm::InsertNotes(const Object& targetView, const std::string& notesCode
         connection_.message("技术要求代号名称输入错误！");
         return;
     }
-    const Object notes = insertTemplatePiece(targetView, notesCode, x, y);
+    const Object notes = insertTemplatePiece(targetView, notesCode, x, y, "技术要求");
     if (notes.isNothing()) return;
     ErrorTrap trap;
-    trap([&] { notes.call("Explode"); });
+    // Notes left a component are deleted with the background view's components at the end.
+    if (!trap([&] { notes.call("Explode"); })) Missing.add("技术要求");
 }
 
 // The title-block inputs only mean something with a frame.

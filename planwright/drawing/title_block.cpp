@@ -16,23 +16,28 @@ using automation::Variant;
 
 void MainFrm::GetPartProperties(const Object& model) {
     for (std::size_t i : {0, 2, 3, 4, 6, 7, 8}) TitleValues[i].clear();
+    UnreadTitleValues.reset();
     ErrorTrap trap;
+    // One value read from the model; a failed read leaves it empty and marks it unread.
+    auto read = [&](std::size_t index, const auto& statement) {
+        if (!trap(statement)) UnreadTitleValues.set(index);
+    };
     const std::string kind = model.typeName();
     if (kind == "Product") {
-        trap([&] { TitleValues[0] = model.get("Parent").object().get("FullName").toString(); });
-        trap([&] { TitleValues[2] = model.get("Definition").toString(); });
-        trap([&] { TitleValues[3] = model.get("PartNumber").toString(); });
-        trap([&] { TitleValues[4] = model.get("Nomenclature").toString(); });
+        read(0, [&] { TitleValues[0] = model.get("Parent").object().get("FullName").toString(); });
+        read(2, [&] { TitleValues[2] = model.get("Definition").toString(); });
+        read(3, [&] { TitleValues[3] = model.get("PartNumber").toString(); });
+        read(4, [&] { TitleValues[4] = model.get("Nomenclature").toString(); });
         // CATIA's analysis gives kg, mm3 and mm2; the title shows kg, cm3 and cm2.
-        trap([&] {
+        read(6, [&] {
             const double mass = model.get("Analyze").object().get("Mass").toDouble();
             TitleValues[6] = text::formatFixed(text::roundHalfEven(mass, 3), 3) + "kg";
         });
-        trap([&] {
+        read(7, [&] {
             const double volume = model.get("Analyze").object().get("Volume").toDouble();
             TitleValues[7] = text::cstr(text::roundHalfEven(volume / 1000, 2)) + " cm^3";
         });
-        trap([&] {
+        read(8, [&] {
             const double area = model.get("Analyze").object().get("WetArea").toDouble();
             TitleValues[8] = text::cstr(text::roundHalfEven(area / 100, 2)) + "cm^2";
         });
@@ -40,10 +45,11 @@ void MainFrm::GetPartProperties(const Object& model) {
     }
     if (kind == "Body" || kind == "Solid") {
         // A body stands for a part of its own: named after the part that holds it.
-        trap([&] { TitleValues[0] = model.get("Parent").object().get("Parent").object().get("Name").toString(); });
-        trap([&] { TitleValues[2] = model.get("Name").toString(); });
+        read(0, [&] { TitleValues[0] = model.get("Parent").object().get("Parent").object().get("Name").toString(); });
+        read(2, [&] { TitleValues[2] = model.get("Name").toString(); });
         TitleValues[3] = TitleValues[0] + "-子件";
         TitleValues[4] = TitleValues[0] + "-材料待定";
+        if (UnreadTitleValues.test(0)) UnreadTitleValues.set(3).set(4);
     }
 }
 
@@ -68,9 +74,13 @@ void MainFrm::FillTitleBlock(const Object& component, const std::string& name, c
     ErrorTrap trap;
     for (const TitleText& text : texts) {
         if (!text.wanted) continue;
-        trap([&] {
-            component.call("GetModifiableObject", {Variant(text.textName)}).object().put("Text", Variant(text.value));
-        });
+        // A title text that the frame does not hold is the template's choice; one that is there
+        // but cannot be written leaves the title block without a value it should show.
+        Object title;
+        if (!trap([&] { title = component.call("GetModifiableObject", {Variant(text.textName)}).object(); })) {
+            continue;
+        }
+        if (!trap([&] { title.put("Text", Variant(text.value)); })) Missing.add(std::string("标题栏: ") + text.textName);
     }
 }
 

@@ -9,6 +9,7 @@ void FaultPlan::failCall(std::string typeName, std::string member, int n) {
 }
 
 bool FaultPlan::countCall(std::string_view typeName, std::string_view member) {
+    if (observer_) observer_(typeName, member);
     bool fails = false;
     for (auto it = planned_.begin(); it != planned_.end();) {
         // Type names compare exactly, member names without regard to letter case.

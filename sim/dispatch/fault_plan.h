@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,9 @@ public:
     void failCall(std::string typeName, std::string member, int n);
     // Counts a call; true when it is one that must fail.
     bool countCall(std::string_view typeName, std::string_view member);
+    // Every call counted from now on is also told to `observer` (none: calls are only counted).
+    using CallObserver = std::function<void(std::string_view typeName, std::string_view member)>;
+    void observeCalls(CallObserver observer) { observer_ = std::move(observer); }
 
 private:
     struct Planned {
@@ -22,6 +26,7 @@ private:
         int callsLeft;
     };
     std::vector<Planned> planned_;
+    CallObserver observer_;
 };
 
 }  // namespace qvl::sim

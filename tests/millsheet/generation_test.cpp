@@ -330,11 +330,11 @@ TEST_F(GenerationTest, AnUnreadableTemplateIsReportedAndTheSheetSavedWithoutFram
     EXPECT_EQ(lastDrawing().saves, 2);
 }
 
-TEST_F(GenerationTest, AProcessWithoutProductsGivesASheetWithoutViews) {
+TEST_F(GenerationTest, AProcessWithoutProductsGivesASheetWithoutViewsAndSaysSo) {
     catia.products.clear();
     runOn(*sample.program1);
     EXPECT_TRUE(lastDrawing().sheets.front()->addedViews().empty());
-    EXPECT_EQ(messages(), std::vector<std::string>{done});
+    EXPECT_EQ(messages(), std::vector<std::string>{done + "\r\n\r\n以下内容没有写入加工单:\r\n视图"});
 }
 
 }  // namespace

@@ -121,7 +121,9 @@ TEST_F(ViewsTest, WithoutAnAxisChoiceTheFirstFailingCallEndsTheViews) {
     form->cmbAxis.setText("");
     runOn(*program);
     EXPECT_EQ(views().size(), 1u);
-    EXPECT_EQ(lastMessage(), programTitle + "|操作完成!\r\n\r\n文件保存在\r\nD:\\out\\Housing.1.CATDrawing");
+    EXPECT_EQ(lastMessage(), programTitle +
+                                 "|操作完成!\r\n\r\n文件保存在\r\nD:\\out\\Housing.1.CATDrawing\r\n\r\n"
+                                 "以下内容没有写入加工单:\r\n视图");
 
     // With an axis choice every step is tried on its own.
     form->cmbAxis.setText("零件绝对坐标系");

@@ -325,6 +325,18 @@ TEST_F(BatchTest, AMissingFrameLosesOnlyThatFrame) {
     EXPECT_EQ(messages(), Strings{allDone});
 }
 
+TEST_F(BatchTest, ContentThatCannotBeWrittenCountsItsModelAsFailed) {
+    MainFrm& f = start();
+    list({bracketPath, platePath, plate2Path});
+    catia.failingCalls["DrawingComponents.Add"] = {1};  // Bracket's frame
+    catia.failingCalls["DrawingText.Text"] = {11};      // a title text of Plate2's frame
+    run(3);
+    EXPECT_EQ(f.lstParts.items(), (Strings{bracketPath + failed, platePath, plate2Path + failed}));
+    EXPECT_EQ(messages(), Strings{someFailed(2)});
+    // The next model starts without what the one before it lacked.
+    EXPECT_TRUE(f.Missing.empty());
+}
+
 TEST_F(BatchTest, ARunWithoutFramesMeetsNoFrameOfAnEarlierRun) {
     MainFrm& f = start();
     list({bracketPath});

@@ -111,6 +111,7 @@ TEST_F(SheetFinishTest, AFrameMissingFromTheTemplateLeavesNoComponentBehind) {
     catia.missingTemplatePieces = {"A3"};
     f.InsertFrame(target, "A3", 0, 0);
     EXPECT_TRUE(f.FrameComponent.isNothing());
+    EXPECT_TRUE(f.Missing.empty());  // the template's choice, no missing content
     catia.templates.clear();
     f.InsertFrame(target, "A2", 0, 0);
     EXPECT_TRUE(f.FrameComponent.isNothing());
@@ -144,6 +145,14 @@ TEST_F(SheetFinishTest, ATitleTextMissingFromTheFrameIsSkipped) {
     EXPECT_EQ(title("TitlePN"), "<none>");
     EXPECT_EQ(title("TitleMaterial"), "M");
     EXPECT_EQ(title("TitleDate2"), f.txtDate.text());
+    EXPECT_TRUE(f.Missing.empty());
+
+    // A title text that is there but cannot be written is missing content.
+    catia.failing = {"DrawingText.Text"};
+    f.FillTitleBlock(f.FrameComponent, "N", "P", "M", "S", "W");
+    EXPECT_EQ(f.Missing.pieces(), (Strings{"标题栏: TitleName", "标题栏: TitleMaterial", "标题栏: TitleScale",
+                                           "标题栏: TitleMass", "标题栏: TitleDesigner", "标题栏: TitleDrawner",
+                                           "标题栏: TitleDate1", "标题栏: TitleDate2"}));
 }
 
 TEST_F(SheetFinishTest, AddFrameSwitchesTheTitleInputs) {
