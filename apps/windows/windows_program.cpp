@@ -1,12 +1,12 @@
 #include "apps/windows/windows_program.h"
 
 #include "apps/windows/catia_factory.h"
-#include "apps/windows/no_window_messages.h"
 #include "win32/platform/program_folder.h"
 #include "win32/platform/win32_services.h"
 #include "win32/ui/event_guard.h"
 #include "win32/ui/gui_session.h"
 #include "win32/ui/win32_window_system.h"
+#include "win32/winmsg/win32_window_messages.h"
 
 namespace qvl::apps {
 
@@ -14,7 +14,7 @@ int runWindowsProgram(const std::string& title, const Launcher& launch) {
     win32::GuiSession session;
     win32::Win32Services services;
     CatiaFactory catiaFactory;
-    NoWindowMessages windowMessages;
+    win32::Win32WindowMessages windowMessages;
     win32::Win32WindowSystem windows(title);
     Machine machine{services, catiaFactory, windows, windowMessages, win32::executableFolder()};
     try {

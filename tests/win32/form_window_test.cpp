@@ -9,7 +9,7 @@
 #include "apps/windows/no_catia_factory.h"
 #include "common/automation/error.h"
 #include "common/catia/window_placement.h"
-#include "apps/windows/no_window_messages.h"
+#include "tests/win32/no_window_messages.h"
 #include "millsheet/connection_policy.h"
 #include "millsheet/main_frm3.h"
 #include "orderloom/connection_policy.h"
