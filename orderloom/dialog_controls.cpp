@@ -1,6 +1,5 @@
 #include "orderloom/dialog_controls.h"
 
-#include "common/text/gbk.h"
 #include "orderloom/vb_cons_type.h"
 
 namespace qvl::orderloom {
@@ -15,7 +14,7 @@ std::string GetListItemText(winmsg::WindowMessages& windows, winmsg::WindowHandl
     winmsg::LResult written = windows.sendTextMessage(hWnd, msg::lbGetText, item, buffer);
     if (written < 0) return {};
     if (static_cast<std::size_t>(written) < buffer.size()) buffer.resize(static_cast<std::size_t>(written));
-    return text::gbkToUtf8(buffer);
+    return buffer;
 }
 
 void ClickButton(winmsg::WindowMessages& windows, winmsg::WindowHandle hWnd, int times) {

@@ -8,7 +8,7 @@ namespace qvl::orderloom {
 
 // Working the controls of another program's dialog by window messages, as a person would.
 
-// The text of a list box item, read in the ANSI code page; "" for an index the list does not
+// The text of a list box item; "" for an index the list does not
 // hold.
 std::string GetListItemText(winmsg::WindowMessages& windows, winmsg::WindowHandle hWnd, int index);
 

@@ -1,7 +1,5 @@
 #include "orderloom/dialog_handles.h"
 
-#include "common/text/gbk.h"
-
 namespace qvl::orderloom {
 
 using winmsg::WindowHandle;
@@ -9,7 +7,7 @@ using winmsg::WindowHandle;
 namespace {
 
 WindowHandle findChild(winmsg::WindowMessages& windows, WindowHandle parent, const std::string& text) {
-    return windows.findWindowEx(parent, 0, std::nullopt, text::utf8ToGbk(text));
+    return windows.findWindowEx(parent, 0, std::nullopt, text);
 }
 
 }  // namespace
@@ -20,7 +18,7 @@ bool DialogHandles::complete() const noexcept {
 }
 
 WindowHandle FindReorderDialog(winmsg::WindowMessages& windows, const DialogLabels& labels) {
-    return windows.findWindow(std::nullopt, text::utf8ToGbk(labels.dialogCaption));
+    return windows.findWindow(std::nullopt, labels.dialogCaption);
 }
 
 DialogHandles FindDialogChildren(winmsg::WindowMessages& windows, WindowHandle dialog, const DialogLabels& labels) {

@@ -41,38 +41,39 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-// Finding other programs' windows and sending them messages, as user32's FindWindowA,
-// FindWindowExA and SendMessageA do. Texts cross this boundary in the system's ANSI code page
-// (GBK, code page 936): callers convert with text::utf8ToGbk and text::gbkToUtf8.
+// Finding other programs' windows and sending them messages, as user32's FindWindowW,
+// FindWindowExW and SendMessageW do. Texts cross this boundary in UTF-8, so that a window's
+// texts are found and read alike whatever the system's ANSI code page; a text's length
+// (LB_GETTEXTLEN) is its length in UTF-8 bytes, the room that LB_GETTEXT needs.
 //
 // A message sent to no window (handle 0) or to a window that no longer exists has no effect
-// and answers 0, as SendMessageA does. Messages whose lParam points at a buffer have their own
+// and answers 0, as SendMessageW does. Messages whose lParam points at a buffer have their own
 // members, so that no caller hands out raw memory: the window writes into the buffer given and
 // never beyond its size.
 class WindowMessages {
 public:
     virtual ~WindowMessages() = default;
 
-    // FindWindowA: the first top-level window with this class (nullopt: any class) and this
+    // FindWindowW: the first top-level window with this class (nullopt: any class) and this
     // window text (nullopt: any text); texts compare without regard to letter case. 0 when none.
     virtual WindowHandle findWindow(const std::optional<std::string>& className,
                                     const std::optional<std::string>& windowText) = 0;
 
-    // FindWindowExA: the first direct child of `parent` after `childAfter` (0: from the first
+    // FindWindowExW: the first direct child of `parent` after `childAfter` (0: from the first
     // child) with this class and this window text. 0 when none.
     virtual WindowHandle findWindowEx(WindowHandle parent, WindowHandle childAfter,
                                       const std::optional<std::string>& className,
                                       const std::optional<std::string>& windowText) = 0;
 
-    // SendMessageA for messages whose parameters are plain numbers.
+    // SendMessageW for messages whose parameters are plain numbers.
     virtual LResult sendMessage(WindowHandle window, MessageId message, WParam wParam, LParam lParam) = 0;
 
-    // SendMessageA for a message that fills a text buffer (LB_GETTEXT): the window writes at most
+    // SendMessageW for a message that fills a text buffer (LB_GETTEXT): the window writes at most
     // buffer.size() bytes from the start of the buffer, no terminating zero, and answers the
     // number of bytes written, or listBoxError. A text longer than the buffer is cut.
     virtual LResult sendTextMessage(WindowHandle window, MessageId message, WParam wParam, std::string& buffer) = 0;
 
-    // SendMessageA for a message that fills a rectangle (LB_GETITEMRECT).
+    // SendMessageW for a message that fills a rectangle (LB_GETITEMRECT).
     virtual LResult sendRectMessage(WindowHandle window, MessageId message, WParam wParam, Rect& rect) = 0;
 };
 

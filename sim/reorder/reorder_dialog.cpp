@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "common/text/gbk.h"
 #include "common/text/utf8.h"
 
 namespace qvl::sim::reorder {
@@ -27,9 +26,9 @@ int highWordSigned(LParam value) { return static_cast<std::int16_t>((value >> 16
 
 }  // namespace
 
-bool windowTextMatches(const std::string& utf8Text, const std::optional<std::string>& ansiWanted) {
-    if (!ansiWanted) return true;
-    return text::compareTextIgnoreCase(utf8Text, text::gbkToUtf8(*ansiWanted)) == 0;
+bool windowTextMatches(const std::string& text, const std::optional<std::string>& wanted) {
+    if (!wanted) return true;
+    return text::compareTextIgnoreCase(text, *wanted) == 0;
 }
 
 ReorderDialog::ReorderDialog(std::shared_ptr<ReorderTarget> target, const DialogTexts& texts, WindowHandle firstHandle)
@@ -100,7 +99,7 @@ LResult ReorderDialog::onListMessage(MessageId message, WParam wParam, LParam lP
         case msg::lbGetTextLen: {
             auto index = listIndex(wParam);
             if (!index) return winmsg::listBoxError;
-            return static_cast<LResult>(text::utf8ToGbk(list_.text(*index)).size());
+            return static_cast<LResult>(list_.text(*index).size());
         }
         case msg::lbGetTopIndex: return list_.topIndex();
         case msg::lbSetTopIndex: {
@@ -123,9 +122,9 @@ LResult ReorderDialog::onTextMessage(WindowHandle target, MessageId message, WPa
     if (!w || w->role != Role::List || message != msg::lbGetText) return 0;
     auto index = listIndex(wParam);
     if (!index) return winmsg::listBoxError;
-    std::string ansi = text::utf8ToGbk(list_.text(*index));
-    std::size_t written = std::min(ansi.size(), buffer.size());
-    std::copy_n(ansi.begin(), written, buffer.begin());
+    const std::string& item = list_.text(*index);
+    std::size_t written = std::min(item.size(), buffer.size());
+    std::copy_n(item.begin(), written, buffer.begin());
     return static_cast<LResult>(written);
 }
 

@@ -76,6 +76,6 @@ private:
 
 // Whether a window's class or text matches what FindWindowA looks for: nullopt matches every
 // text; otherwise the texts compare without regard to letter case.
-bool windowTextMatches(const std::string& utf8Text, const std::optional<std::string>& ansiWanted);
+bool windowTextMatches(const std::string& text, const std::optional<std::string>& wanted);
 
 }  // namespace qvl::sim::reorder

@@ -46,14 +46,14 @@ public:
     winmsg::LResult sendMessage(winmsg::WindowHandle, winmsg::MessageId message, winmsg::WParam wParam,
                                 winmsg::LParam) override {
         ++sent[message];
-        if (message == winmsg::msg::lbGetTextLen) return wParam == 0 ? 8 : winmsg::listBoxError;
+        if (message == winmsg::msg::lbGetTextLen) return wParam == 0 ? 9 : winmsg::listBoxError;
         return 0;
     }
     winmsg::LResult sendTextMessage(winmsg::WindowHandle, winmsg::MessageId, winmsg::WParam,
                                     std::string& buffer) override {
-        std::string gbk = "\xC2\xDD\xCB\xA8";  // 螺栓 in GBK: shorter than the length announced
-        buffer.replace(0, gbk.size(), gbk);
-        return static_cast<winmsg::LResult>(gbk.size());
+        std::string text = "螺栓";  // shorter than the length announced
+        buffer.replace(0, text.size(), text);
+        return static_cast<winmsg::LResult>(text.size());
     }
     winmsg::LResult sendRectMessage(winmsg::WindowHandle, winmsg::MessageId, winmsg::WParam,
                                     winmsg::Rect& rect) override {
@@ -64,7 +64,7 @@ public:
     std::vector<winmsg::LParam> points;
 };
 
-TEST(DialogControlsTest, ReadsItemTextsFromTheAnsiCodePageUpToTheLengthWritten) {
+TEST(DialogControlsTest, ReadsItemTextsUpToTheLengthWritten) {
     AwkwardList list;
     EXPECT_EQ(GetListItemText(list, 7, 0), "螺栓");
     EXPECT_EQ(GetListItemText(list, 7, 3), "") << "an index the list refuses reads as no text";

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "common/text/gbk.h"
 #include "orderloom/vb_cons_type.h"
 #include "sim/reorder/dialog_windows.h"
 
@@ -34,7 +33,7 @@ protected:
     std::shared_ptr<Children> target = std::make_shared<Children>(Names{"A", "B", "C", "D", "E", "F", "G", "H"});
 
     WindowHandle child(WindowHandle parent, const std::string& text) {
-        return windows.findWindowEx(parent, 0, std::nullopt, text::utf8ToGbk(text));
+        return windows.findWindowEx(parent, 0, std::nullopt, text);
     }
     struct Handles {
         WindowHandle dialog, frame, list, action, up, down, ok, apply;
@@ -42,7 +41,7 @@ protected:
     Handles open() {
         EXPECT_TRUE(windows.startCommand("图形树重新排序", target));
         Handles h{};
-        h.dialog = windows.findWindow(std::nullopt, text::utf8ToGbk("图形树重新排序"));
+        h.dialog = windows.findWindow(std::nullopt, "图形树重新排序");
         h.frame = child(h.dialog, "FrameWindow");
         h.list = child(child(h.frame, "FrameList"), "ListProd");
         h.action = child(h.frame, "FrameAction");
@@ -80,16 +79,16 @@ TEST_F(ReorderDialogTest, CommandOpensOnlyUnderItsNameInTheInterfaceLanguage) {
     EXPECT_TRUE(windows.startCommand("Graph tree reordering", target));
     EXPECT_NE(windows.findWindow(std::nullopt, std::string("graph TREE reordering")), 0)
         << "window titles compare without regard to case";
-    EXPECT_EQ(windows.findWindow(std::nullopt, text::utf8ToGbk("图形树重新排序")), 0);
+    EXPECT_EQ(windows.findWindow(std::nullopt, "图形树重新排序"), 0);
 }
 
 TEST_F(ReorderDialogTest, DialogAppearsOnlyAfterItsDelay) {
     windows.setAppearanceDelay(1.5);
     windows.startCommand("图形树重新排序", target);
     now += 1.4;
-    EXPECT_EQ(windows.findWindow(std::nullopt, text::utf8ToGbk("图形树重新排序")), 0);
+    EXPECT_EQ(windows.findWindow(std::nullopt, "图形树重新排序"), 0);
     now += 0.1;
-    EXPECT_NE(windows.findWindow(std::nullopt, text::utf8ToGbk("图形树重新排序")), 0);
+    EXPECT_NE(windows.findWindow(std::nullopt, "图形树重新排序"), 0);
 }
 
 TEST_F(ReorderDialogTest, AClickSelectsOnlyTheItemUnderTheMouse) {
@@ -139,13 +138,13 @@ TEST_F(ReorderDialogTest, StartingAgainClosesTheOpenDialogWithoutCommitting) {
     EXPECT_EQ(windows.dialogsOpened(), 2);
 }
 
-TEST_F(ReorderDialogTest, ItemTextsAreAnsiAndNeverOverrunTheBuffer) {
+TEST_F(ReorderDialogTest, ItemTextsAreUtf8AndNeverOverrunTheBuffer) {
     target->names = {"螺栓.1", "Bolt.2"};
     Handles h = open();
-    EXPECT_EQ(send(h.list, msg::lbGetTextLen, 0), 6);
-    std::string buffer(4, '.');
-    EXPECT_EQ(windows.sendTextMessage(h.list, msg::lbGetText, 0, buffer), 4);
-    EXPECT_EQ(buffer, text::utf8ToGbk("螺栓"));
+    EXPECT_EQ(send(h.list, msg::lbGetTextLen, 0), 8);
+    std::string buffer(6, '.');
+    EXPECT_EQ(windows.sendTextMessage(h.list, msg::lbGetText, 0, buffer), 6);
+    EXPECT_EQ(buffer, "螺栓");
     std::string wide(10, '.');
     EXPECT_EQ(windows.sendTextMessage(h.list, msg::lbGetText, 1, wide), 6);
     EXPECT_EQ(wide, "Bolt.2....");

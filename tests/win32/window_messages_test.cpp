@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "common/text/gbk.h"
 #include "win32/winmsg/win32_window_messages.h"
 
 namespace qvl::win32 {
@@ -46,35 +45,36 @@ protected:
     }
     void TearDown() override { DestroyWindow(dialog); }
 
-    static std::string gbk(const char* utf8) { return text::utf8ToGbk(utf8); }
-
     Win32WindowMessages messages;
     HWND dialog = nullptr, frame = nullptr, list = nullptr, button = nullptr;
 };
 
 TEST_F(ReorderLikeWindow, FindsTheDialogAndItsChildrenByTheirChineseTexts) {
-    const WindowHandle found = messages.findWindow(std::nullopt, gbk("图形树重新排序"));
+    const WindowHandle found = messages.findWindow(std::nullopt, "图形树重新排序");
     ASSERT_EQ(found, reinterpret_cast<WindowHandle>(dialog));
-    const WindowHandle foundFrame = messages.findWindowEx(found, 0, std::nullopt, gbk("FrameList"));
+    const WindowHandle foundFrame = messages.findWindowEx(found, 0, std::nullopt, "FrameList");
     EXPECT_EQ(foundFrame, reinterpret_cast<WindowHandle>(frame));
-    EXPECT_EQ(messages.findWindowEx(foundFrame, 0, gbk("ListBox"), std::nullopt), reinterpret_cast<WindowHandle>(list));
-    EXPECT_EQ(messages.findWindowEx(found, 0, std::nullopt, gbk("确定")), reinterpret_cast<WindowHandle>(button));
-    EXPECT_EQ(messages.findWindow(std::nullopt, gbk("图形树重新排序 (另一个)")), 0);
-    EXPECT_EQ(messages.findWindowEx(0, 0, std::nullopt, gbk("FrameList")), 0);
+    EXPECT_EQ(messages.findWindowEx(foundFrame, 0, "ListBox", std::nullopt), reinterpret_cast<WindowHandle>(list));
+    EXPECT_EQ(messages.findWindowEx(found, 0, std::nullopt, "确定"), reinterpret_cast<WindowHandle>(button));
+    EXPECT_EQ(messages.findWindow(std::nullopt, "图形树重新排序 (另一个)"), 0);
+    EXPECT_EQ(messages.findWindowEx(0, 0, std::nullopt, "FrameList"), 0);
 }
 
-TEST_F(ReorderLikeWindow, ReadsItemTextsAsGbkAndCutsThemToTheBuffer) {
+TEST_F(ReorderLikeWindow, ReadsItemTextsInUtf8AndCutsThemToTheBuffer) {
     const auto handle = reinterpret_cast<WindowHandle>(list);
     EXPECT_EQ(messages.sendMessage(handle, lbGetCount, 0, 0), 3);
+    // The length is the room the text needs here, not the list box's UTF-16 count.
+    EXPECT_EQ(messages.sendMessage(handle, winmsg::msg::lbGetTextLen, 0, 0), 8);
+    EXPECT_EQ(messages.sendMessage(handle, winmsg::msg::lbGetTextLen, 9, 0), winmsg::listBoxError);
 
     std::string buffer(255, '\0');
     const winmsg::LResult length = messages.sendTextMessage(handle, lbGetText, 2, buffer);
-    ASSERT_EQ(length, static_cast<winmsg::LResult>(gbk("轴 Shaft.3").size()));
-    EXPECT_EQ(text::gbkToUtf8(buffer.substr(0, static_cast<std::size_t>(length))), "轴 Shaft.3");
+    ASSERT_EQ(length, static_cast<winmsg::LResult>(std::string("轴 Shaft.3").size()));
+    EXPECT_EQ(buffer.substr(0, static_cast<std::size_t>(length)), "轴 Shaft.3");
 
-    std::string small(4, '\0');
-    EXPECT_EQ(messages.sendTextMessage(handle, lbGetText, 0, small), 4);
-    EXPECT_EQ(small, gbk("支架"));
+    std::string small(6, '\0');
+    EXPECT_EQ(messages.sendTextMessage(handle, lbGetText, 0, small), 6);
+    EXPECT_EQ(small, "支架");
 
     EXPECT_EQ(messages.sendTextMessage(handle, lbGetText, 7, buffer), winmsg::listBoxError);
 }

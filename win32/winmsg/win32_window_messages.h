@@ -6,8 +6,8 @@ namespace qvl::win32 {
 
 // Other programs' windows reached through user32's wide-character functions (FindWindowW,
 // FindWindowExW, SendMessageW), so that a window's texts are found and read correctly whatever
-// the system's ANSI code page. The interface's texts are GBK bytes; they are converted to and
-// from UTF-16 here, at the call.
+// the system's ANSI code page. The interface's texts are UTF-8; they are converted to and from
+// UTF-16 here, at the call, and a list item's length is told in UTF-8 bytes.
 class Win32WindowMessages : public winmsg::WindowMessages {
 public:
     WindowHandle findWindow(const std::optional<std::string>& className,
