@@ -20,6 +20,8 @@ public:
     scenario::Runner::CatiaMaker catiaMaker();
     // Hands on what happened in CATIA since the last call, one transcript line each.
     void takeEvents(const std::function<void(const std::string&)>& take) { process_.takeEvents(take); }
+    // The calls the server received, by kind.
+    platform::Json serverCalls() { return process_.request({{"op", "calls"}}); }
 
 private:
     win32::ComApartment apartment_;

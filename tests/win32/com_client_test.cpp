@@ -15,6 +15,7 @@
 #include "sim/com_server/catia_process.h"
 #include "win32/automation/busy_retry.h"
 #include "win32/automation/call_counts.h"
+#include "win32/automation/com_dispatch.h"
 #include "win32/automation/com_object_factory.h"
 #include "win32/base/com_apartment.h"
 
@@ -150,6 +151,18 @@ TEST_F(ComClient, MemberNamesAreLookedUpOncePerType) {
     EXPECT_EQ(after.getDocumentation - before.getDocumentation, 2);  // Documents, PartDocument
     EXPECT_EQ(after.invoke - before.invoke, 4);
     EXPECT_EQ(after.automationCalls - before.automationCalls, 4);
+}
+
+TEST_F(ComClient, AnObjectsIdentityIsAnsweredWithoutAskingCatia) {
+    Object application = catia();
+    auto* com = dynamic_cast<ComDispatch*>(application.dispatch().get());
+    ASSERT_NE(com, nullptr);
+    const auto before = control({{"op", "calls"}}).at("queryInterface").get<long long>();
+    for (int i = 0; i < 5; ++i) {
+        ComPtr<IUnknown> identity;
+        ASSERT_EQ(com->dispatch()->QueryInterface(IID_IUnknown, identity.putVoid()), S_OK);
+    }
+    EXPECT_EQ(control({{"op", "calls"}}).at("queryInterface").get<long long>(), before);
 }
 
 TEST_F(ComClient, ABusyCatiaIsWaitedForThenReported) {

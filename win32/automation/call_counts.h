@@ -13,6 +13,9 @@ struct CallCounts {
     std::int64_t getTypeInfo = 0;
     std::int64_t getDocumentation = 0;
     std::int64_t queryInterface = 0;
+    // QueryInterface for IUnknown, to learn an object's identity: the proxy of an object of
+    // another process answers it itself, so it does not cross.
+    std::int64_t identityQueries = 0;
     // Automation objects of the client alive now.
     std::int64_t objectsAlive = 0;
 

@@ -1,6 +1,8 @@
 #include "win32/automation/com_dispatch.h"
 
+#include <deque>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "common/automation/error.h"
@@ -38,10 +40,47 @@ TypeCache& typeCache() {
     return cache;
 }
 
-// The live objects by their COM identity.
-std::map<IUnknown*, std::weak_ptr<ComDispatch>>& liveObjects() {
-    static std::map<IUnknown*, std::weak_ptr<ComDispatch>> objects;
-    return objects;
+// The client's objects: the live ones, by the IDispatch they hold and by their COM identity
+// (IUnknown), and the ones released lately, kept for a while with what was learned about them.
+// A program reads the same CATIA object again and again (the active document, a sheet's views);
+// one it read lately comes back without asking CATIA for its identity or type again. An
+// interface pointer that an object holds cannot name another object meanwhile, so a known
+// IDispatch needs no QueryInterface.
+struct Released {
+    ComPtr<IDispatch> dispatch;
+    ComPtr<IUnknown> identity;
+    std::shared_ptr<ComType> type;
+};
+
+struct ObjectTable {
+    std::map<IDispatch*, std::weak_ptr<ComDispatch>> byDispatch;
+    std::map<IUnknown*, std::weak_ptr<ComDispatch>> byIdentity;
+    std::deque<Released> released;  // newest first
+    static constexpr std::size_t keptReleased = 256;
+};
+
+ObjectTable& objectTable() {
+    static ObjectTable table;
+    return table;
+}
+
+template <typename Map, typename Key>
+std::shared_ptr<ComDispatch> liveIn(const Map& map, Key key) {
+    auto found = map.find(key);
+    return found == map.end() ? nullptr : found->second.lock();
+}
+
+template <typename Matches>
+std::optional<Released> takeReleased(Matches matches) {
+    auto& released = objectTable().released;
+    for (auto it = released.begin(); it != released.end(); ++it) {
+        if (matches(*it)) {
+            Released entry = std::move(*it);
+            released.erase(it);
+            return entry;
+        }
+    }
+    return std::nullopt;
 }
 
 std::shared_ptr<ComType> learnType(IDispatch* dispatch) {
@@ -87,18 +126,33 @@ WORD invokeFlags(CallKind kind, std::span<Variant> args) {
 }  // namespace
 
 automation::Object ComDispatch::objectOf(IDispatch* dispatch) {
+    ObjectTable& table = objectTable();
+    auto revive = [&table](Released entry) {
+        auto object = std::make_shared<ComDispatch>(std::move(entry.dispatch), std::move(entry.identity));
+        object->type_ = std::move(entry.type);
+        table.byDispatch[object->dispatch_.get()] = object;
+        table.byIdentity[object->identity_.get()] = object;
+        return automation::Object(std::move(object));
+    };
+    if (auto alive = liveIn(table.byDispatch, dispatch)) return automation::Object(std::move(alive));
+    if (auto kept = takeReleased([dispatch](const Released& r) { return r.dispatch.get() == dispatch; })) {
+        return revive(std::move(*kept));
+    }
     ComPtr<IUnknown> identity;
-    ++callCounts().queryInterface;
+    ++callCounts().identityQueries;
     HRESULT hr = dispatch->QueryInterface(IID_IUnknown, identity.putVoid());
     if (FAILED(hr)) throw errorFromCall(hr);
-    auto& objects = liveObjects();
-    if (auto found = objects.find(identity.get()); found != objects.end()) {
-        if (auto alive = found->second.lock()) return automation::Object(std::move(alive));
+    if (auto alive = liveIn(table.byIdentity, identity.get())) return automation::Object(std::move(alive));
+    std::shared_ptr<ComType> type;
+    if (auto kept = takeReleased([&identity](const Released& r) { return r.identity.get() == identity.get(); })) {
+        type = std::move(kept->type);
     }
-    auto object = std::make_shared<ComDispatch>(ComPtr<IDispatch>(dispatch), identity);
-    objects[identity.get()] = object;
-    return automation::Object(std::move(object));
+    return revive(Released{ComPtr<IDispatch>(dispatch), std::move(identity), std::move(type)});
 }
+
+void ComDispatch::releaseKeptObjects() { objectTable().released.clear(); }
+
+std::int64_t ComDispatch::keptObjects() { return static_cast<std::int64_t>(objectTable().released.size()); }
 
 ComDispatch::ComDispatch(ComPtr<IDispatch> dispatch, ComPtr<IUnknown> identity)
     : dispatch_(std::move(dispatch)), identity_(std::move(identity)) {
@@ -107,10 +161,15 @@ ComDispatch::ComDispatch(ComPtr<IDispatch> dispatch, ComPtr<IUnknown> identity)
 
 ComDispatch::~ComDispatch() {
     --callCounts().objectsAlive;
-    auto& objects = liveObjects();
-    if (auto found = objects.find(identity_.get()); found != objects.end() && found->second.expired()) {
-        objects.erase(found);
+    ObjectTable& table = objectTable();
+    if (auto found = table.byDispatch.find(dispatch_.get()); found != table.byDispatch.end() && found->second.expired()) {
+        table.byDispatch.erase(found);
     }
+    if (auto found = table.byIdentity.find(identity_.get()); found != table.byIdentity.end() && found->second.expired()) {
+        table.byIdentity.erase(found);
+    }
+    table.released.push_front(Released{std::move(dispatch_), std::move(identity_), std::move(type_)});
+    if (table.released.size() > ObjectTable::keptReleased) table.released.pop_back();
 }
 
 ComType& ComDispatch::type() const {

@@ -5,6 +5,7 @@
 #include <oaidl.h>
 
 #include <functional>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -23,6 +24,9 @@ class ComDispatch : public automation::Dispatch {
 public:
     // The Object of `dispatch`: the same Object for the same COM object (VB's `Is`).
     static automation::Object objectOf(IDispatch* dispatch);
+    // Lets go of the objects released lately that the client keeps for reuse; their number.
+    static void releaseKeptObjects();
+    static std::int64_t keptObjects();
 
     ComDispatch(ComPtr<IDispatch> dispatch, ComPtr<IUnknown> identity);
     ~ComDispatch() override;

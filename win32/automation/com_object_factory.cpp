@@ -24,6 +24,8 @@ CLSID classId(std::string_view className) {
 
 }  // namespace
 
+ComObjectFactory::~ComObjectFactory() { ComDispatch::releaseKeptObjects(); }
+
 automation::Object ComObjectFactory::getActiveObject(std::string_view className) {
     CLSID id = classId(className);
     ComPtr<IUnknown> running;

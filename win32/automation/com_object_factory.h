@@ -10,6 +10,12 @@ namespace qvl::win32 {
 // the message filter that waits for a busy server.
 class ComObjectFactory : public automation::ObjectFactory {
 public:
+    ComObjectFactory() = default;
+    ComObjectFactory(const ComObjectFactory&) = delete;
+    ComObjectFactory& operator=(const ComObjectFactory&) = delete;
+    // Lets go of the objects kept for reuse.
+    ~ComObjectFactory() override;
+
     automation::Object getActiveObject(std::string_view className) override;
     automation::Object createObject(std::string_view className) override;
 
