@@ -6,7 +6,7 @@
 #include "common/catia/window_placement.h"
 #include "common/ui/output_folder.h"
 #include "millsheet/messages.h"
-#include "planwright/drawing/standard_scales.h"
+#include "common/drawing/standard_scales.h"
 
 namespace qvl::millsheet {
 
@@ -64,7 +64,7 @@ void MainFrm3::Form_Load() {
     connection_.GetCatia();
     ErrorTrap trap;
     readTemplate();
-    StandardScales = planwright::BuildStandardScales();
+    StandardScales = drawing::BuildStandardScales();
     trap([&] { catia::SetTopMost(services_, hWnd(), true); });
 
     if (!trap([&] { lblOutFolder2.setCaption(connection_.ActiveDoc.get("Path").toString()); })) {

@@ -13,7 +13,7 @@
 #include "common/ui/form.h"
 #include "millsheet/operations/operation_record.h"
 #include "millsheet/sheet/title_block.h"
-#include "planwright/drawing/standard_scales.h"
+#include "common/drawing/standard_scales.h"
 
 namespace qvl::millsheet {
 
@@ -58,7 +58,8 @@ public:
     ui::Control& cmdTecNote1 = add({"cmdTecNote1", ControlKind::Button, "", {5700, 2820, 1500, 375}, "Notes1"});
     ui::Control& cmdTecNote2 = add({"cmdTecNote2", ControlKind::Button, "", {7380, 2820, 1500, 375}, "Notes2"});
     // Multi-line, with a vertical scroll bar.
-    ui::Control& txtTecNotes11 = add({"txtTecNotes11", ControlKind::TextBox, "", {120, 3300, 8760, 1455}, ""});
+    ui::Control& txtTecNotes11 = add({"txtTecNotes11", ControlKind::TextBox, "", {120, 3300, 8760, 1455}, "", 0,
+                                          {.multiLine = true, .verticalScroll = true}});
 
     // Sign-offs, axis system and output folder.
     ui::Control& frmOutOp = add({"frmOutOp", ControlKind::Frame, "", {120, 4860, 4455, 3015}, "输出选项"});
@@ -105,7 +106,7 @@ public:
     // Window-level data.
     automation::Object PprDoc;             // the PPRDocument of the process document
     automation::Object TemplateFrameView;  // view "A4" of sheet "A4" of the template
-    planwright::StandardScaleList StandardScales{};
+    drawing::StandardScaleList StandardScales{};
     std::vector<std::string> AxisChoices;  // "零件绝对坐标系", then product/axis system
     // The run: what was collected and where the table is filled.
     automation::Object ProcessParameters;
@@ -170,9 +171,14 @@ public:
     MachiningTitleValues TitleValuesFromWindow();
 
     // Axis systems of the process document's parts.
-    void GetProdAxisList(const automation::Object& oProdx);
-    void TargProd(const automation::Object& oPrody, const std::string& s1);
-    void MapAxis(const automation::Object& oView9, const std::string& H, const std::string& V, double s);
+    void GetProdAxisList(const automation::Object& product);
+    // The product of `product` or below it that `axisChoice` ("product/axis system") names, and
+    // that axis system: sets TargetProduct and TargetAxisSystem.
+    void TargProd(const automation::Object& product, const std::string& axisChoice);
+    // Draws the axis symbol in `view`: two legs labelled with the axis names, of one size on paper
+    // whatever `viewScale`.
+    void MapAxis(const automation::Object& view, const std::string& horizontalLabel, const std::string& verticalLabel,
+                 double viewScale);
 
     // The template drawing with the frame and the notes.
     std::string templatePath() const;

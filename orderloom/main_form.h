@@ -38,7 +38,7 @@ public:
     ui::Control& cmdNumbering = add({"cmdNumbering", ui::ControlKind::Button, "", {0, 2400, 2175, 615}, "生成编号"});
     ui::Control& txtQVL = add({"txtQVL", ui::ControlKind::TextBox, "", {0, 3240, 2175, 615}, "Quorvel工具箱CATIA版"});
     // The sorting buffer of a pass: a sorted list box below the visible client area.
-    ui::Control& lstProd = add({"lstProd", ui::ControlKind::ListBox, "", {0, 3960, 1935, 2580}, ""});
+    ui::Control& lstProd = add({"lstProd", ui::ControlKind::ListBox, "", {0, 3960, 1935, 2580}, "", 0, {.sorted = true}});
 
     // The product picked for the running sort.
     automation::Object selProd;

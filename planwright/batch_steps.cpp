@@ -6,11 +6,7 @@
 #include "common/automation/error.h"
 #include "common/automation/variant.h"
 #include "planwright/batch_run.h"
-#include "planwright/drawing/drawing_file.h"
-#include "planwright/drawing/find_view_of_type13.h"
-#include "planwright/drawing/output_path.h"
-#include "planwright/drawing/paper.h"
-#include "planwright/drawing/remove_sheets.h"
+#include "planwright/drawing/shared_drawing.h"
 #include "planwright/drawing/sheet_layout.h"
 
 namespace qvl::planwright {

@@ -8,8 +8,7 @@
 #include "common/catia/window_placement.h"
 #include "common/ui/output_folder.h"
 #include "planwright/drawing/notes_codes.h"
-#include "planwright/drawing/paper.h"
-#include "planwright/drawing/standard_scales.h"
+#include "planwright/drawing/shared_drawing.h"
 
 namespace qvl::planwright {
 

@@ -9,8 +9,7 @@
 #include "common/platform/services.h"
 #include "common/ui/form.h"
 #include "planwright/drawing/sheet_layout.h"
-#include "planwright/drawing/sheet_point.h"
-#include "planwright/drawing/standard_scales.h"
+#include "planwright/drawing/shared_drawing.h"
 #include "planwright/string_dictionary.h"
 
 namespace qvl::planwright {
@@ -36,7 +35,7 @@ public:
     ui::Control& chkAddFrm = add({"chkAddFrm", ControlKind::CheckBox, "", {3480, 1440, 1455, 375}, "添加图框", 1});
     ui::Control& chkAddDes = add({"chkAddDes", ControlKind::CheckBox, "", {5040, 1440, 1455, 375}, "添加数模长宽高体积表面积", 1});
     ui::Control& txtVdis = add({"txtVdis", ControlKind::TextBox, "", {1320, 1920, 735, 375}, "40"});
-    ui::Control& lstParts = add({"lstParts", ControlKind::ListBox, "", {120, 2400, 6375, 2100}, ""});
+    ui::Control& lstParts = add({"lstParts", ControlKind::ListBox, "", {120, 2400, 6375, 2100}, "", 0, {.multiSelect = true}});
     ui::Control& cmdWinSel = add({"cmdWinSel", ControlKind::Button, "", {120, 4560, 1935, 375}, "在窗口中选择零件"});
     ui::Control& cmdFolderSel = add({"cmdFolderSel", ControlKind::Button, "", {2160, 4560, 1935, 375}, "打开文件夹选择"});
     ui::Control& cmdDelSel = add({"cmdDelSel", ControlKind::Button, "", {4320, 4560, 1000, 375}, "删除所选"});

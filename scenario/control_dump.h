@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/platform/transcript.h"
+#include "headless/transcript.h"
 #include "common/ui/control.h"
 #include "common/ui/form.h"
 

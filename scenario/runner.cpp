@@ -4,8 +4,7 @@
 #include <system_error>
 
 #include "common/automation/error.h"
-#include "common/catia/program.h"
-#include "common/platform/script_fault.h"
+#include "headless/script_fault.h"
 #include "common/platform/windows_path.h"
 #include "common/text/gbk.h"
 #include "scenario/control_dump.h"
@@ -293,7 +292,7 @@ void Runner::writeFile(const Args& args) {
 void Runner::launch() {
     if (programName_.empty()) fault("no program chosen before start");
     Machine machine{services_, catia_->factory(), windows_, catia_->windowMessages(), programFolder_};
-    runHandler([&] { instance_ = programLaunchers().at(programName_)(machine); });
+    runHandler([&] { instance_ = programLaunchers().at(programName_).launch(machine); });
 }
 
 void Runner::start(const Args& args) {
@@ -322,9 +321,7 @@ void Runner::runHandler(const std::function<void()>& handler) {
         handler();
     } catch (const automation::Error& e) {
         // An error that reached the window's event loop: the run-time error box of the program.
-        std::string programTitle = catia::programTitle(programName_ == "millsheet"   ? catia::Program::Millsheet
-                                                       : programName_ == "orderloom" ? catia::Program::Orderloom
-                                                                                     : catia::Program::Planwright);
+        const std::string& programTitle = programLaunchers().at(programName_).title;
         services_.messageBox("Run-time error '" + std::to_string(e.code()) + "':\r\n\r\n" + e.description(),
                              programTitle, 16);
     }

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/headless_services.h"
-#include "common/platform/transcript.h"
-#include "common/platform/virtual_disk.h"
-#include "common/ui/window_system.h"
-#include "scenario/program_host.h"
+#include "headless/headless_services.h"
+#include "headless/headless_window_system.h"
+#include "headless/transcript.h"
+#include "headless/virtual_disk.h"
+#include "scenario/programs.h"
 #include "scenario/script.h"
 #include "sim/sim_catia.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <system_error>
 
-#include "common/platform/virtual_disk.h"
+#include "headless/virtual_disk.h"
 
 namespace qvl::scenario {
 

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the unit and program suites, the scenario
-# transcripts, and the Windows cross build of all program and simulator code.
+# Checks the layout of the source tree, builds everything and runs every test: the unit and
+# program suites, the scenario transcripts, and the Windows cross build of all program and
+# simulator code.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/check-layout.sh
 bash scripts/build.sh
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 bash scripts/build-windows.sh

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/automation/object_factory.h"
-#include "common/platform/transcript.h"
+#include "headless/transcript.h"
 #include "common/winmsg/window_messages.h"
 #include "sim/catia_types.h"
 

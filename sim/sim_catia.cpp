@@ -1,6 +1,6 @@
 #include "sim/sim_catia.h"
 
-#include "common/platform/script_fault.h"
+#include "headless/script_fault.h"
 #include "sim/model/inspection.h"
 #include "sim/model/refusal.h"
 #include "sim/simulated_catia.h"

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "common/automation/object_factory.h"
-#include "common/platform/transcript.h"
-#include "common/platform/virtual_disk.h"
+#include "headless/transcript.h"
+#include "headless/virtual_disk.h"
 #include "common/winmsg/window_messages.h"
 #include "sim/catia_machine.h"
 #include "sim/catia_types.h"

@@ -1,7 +1,7 @@
 #include "sim/simulated_catia.h"
 
 #include "common/automation/error.h"
-#include "common/platform/script_fault.h"
+#include "headless/script_fault.h"
 #include "common/text/utf8.h"
 #include "sim/dispatch/objects.h"
 

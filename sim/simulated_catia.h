@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "common/automation/object_factory.h"
-#include "common/platform/transcript.h"
-#include "common/platform/virtual_disk.h"
+#include "headless/transcript.h"
+#include "headless/virtual_disk.h"
 #include "sim/catia_types.h"
 #include "sim/dispatch/server.h"
 

@@ -8,8 +8,6 @@
 // (and proxies) still alive once the program has ended.
 //
 //   com_calls_benchmark.exe [--models N]     (run under Wine from inside the source tree)
-#include <windows.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -20,7 +18,7 @@
 #include <string>
 
 #include "bench/planwright/sample_models.h"
-#include "common/platform/virtual_disk.h"
+#include "headless/virtual_disk.h"
 #include "scenario/runner.h"
 #include "scenario/script.h"
 #include "scenario/workspace.h"

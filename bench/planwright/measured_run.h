@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/transcript.h"
+#include "headless/transcript.h"
 #include "sample_models.h"
 
 namespace qvl::bench {

@@ -1,3 +1,4 @@
+#include "planwright/connection_policy.h"
 #include "planwright_machine.h"
 
 #include <stdexcept>
@@ -30,7 +31,7 @@ PlanwrightMachine::PlanwrightMachine(const fs::path& sampleWorld, bool metered)
       programAutomation_(metered ? static_cast<automation::ObjectFactory&>(automation_) : catia_.factory()),
       programPlatform_(metered ? static_cast<platform::Services&>(timedServices_) : services_),
       windows_(programPlatform_),
-      connection_(catia::Program::Planwright, programAutomation_, programPlatform_),
+      connection_(planwright::connectionPolicy(), programAutomation_, programPlatform_),
       window_(connection_, programPlatform_, "C:\\QVL") {
     catia_.setClock([this] { return services_.clock(); });
     catia::Main(window_, windows_);

@@ -5,7 +5,7 @@
 #include <random>
 #include <stdexcept>
 
-#include "common/platform/transcript.h"
+#include "headless/transcript.h"
 
 namespace qvl::bench {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/virtual_disk.h"
+#include "headless/virtual_disk.h"
 
 namespace qvl::bench {
 

@@ -18,6 +18,11 @@ public:
     virtual ~Dispatch() = default;
     virtual std::string typeName() const = 0;
     virtual Variant invoke(std::string_view member, CallKind kind, std::span<Variant> args) = 0;
+
+    // The object behind this wrapper. Two wrappers of one server object (two COM interface
+    // pointers to the same object, say) answer the same identity, so that VB's `Is` holds
+    // between them; a wrapper that is its own object keeps the default.
+    virtual const void* identity() const noexcept { return this; }
 };
 
 }  // namespace qvl::automation

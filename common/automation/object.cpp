@@ -5,6 +5,11 @@
 
 namespace qvl::automation {
 
+bool Object::is(const Object& other) const noexcept {
+    if (!target_ || !other.target_) return !target_ && !other.target_;
+    return target_->identity() == other.target_->identity();
+}
+
 std::string Object::typeName() const { return target_ ? target_->typeName() : "Nothing"; }
 
 const std::shared_ptr<Dispatch>& Object::checkedTarget() const {

@@ -31,8 +31,9 @@ public:
     // Method call whose arguments are passed by reference: the callee may fill them.
     Variant callByRef(std::string_view member, std::vector<Variant>& args) const;
 
-    // VB's `Is`: both references name the same object.
-    bool is(const Object& other) const noexcept { return target_ == other.target_; }
+    // VB's `Is`: both references name the same object, compared by the objects' identities
+    // rather than by their wrappers. Nothing is Nothing.
+    bool is(const Object& other) const noexcept;
 
     const std::shared_ptr<Dispatch>& dispatch() const noexcept { return target_; }
 

@@ -18,10 +18,10 @@ constexpr const char* catiaClass = "CATIA.Application";
 
 }  // namespace
 
-Connection::Connection(Program program, automation::ObjectFactory& factory, platform::Services& services)
-    : program_(program), factory_(factory), services_(services) {}
+Connection::Connection(ConnectionPolicy policy, automation::ObjectFactory& factory, platform::Services& services)
+    : policy_(std::move(policy)), factory_(factory), services_(services) {}
 
-void Connection::message(const std::string& text, int flags) { message(text, programTitle(program_), flags); }
+void Connection::message(const std::string& text, int flags) { message(text, policy_.title, flags); }
 
 void Connection::message(const std::string& text, const std::string& caption, int flags) {
     services_.messageBox(text, caption, flags);
@@ -32,16 +32,14 @@ void Connection::GetCatia() {
     // A failed GetObject or CreateObject leaves the reference Nothing.
     CatiaApp = Object();
     if (!trap([&] { CatiaApp = factory_.getActiveObject(catiaClass); })) {
-        // No CATIA runs: start one. Orderloom neither shows it nor clears the error state.
+        // No CATIA runs: start one.
         trap([&] { CatiaApp = factory_.createObject(catiaClass); });
-        if (program_ != Program::Orderloom) {
-            trap([&] { CatiaApp.put("Visible", true); });
-            trap.clear();
-        }
+        if (policy_.showsStartedCatia) trap([&] { CatiaApp.put("Visible", true); });
+        if (policy_.clearsErrorAfterStart) trap.clear();
     }
     ActiveDoc = Object();
     bool haveDocument = trap([&] { ActiveDoc = CatiaApp.get("ActiveDocument").object(); });
-    if (!haveDocument && program_ != Program::Orderloom) {
+    if (!haveDocument && policy_.reportsMissingDocument) {
         message("当前没有活动的CATIA文档", catiaToolboxCaption, platform::mb::okOnly);
     }
 }
@@ -65,7 +63,7 @@ Variant Connection::PickOneElement(const std::string& type1, const std::string& 
         std::vector<Variant> args{Variant(filter), Variant(prompt), Variant(false)};
         std::string status = selection.callByRef("SelectElement2", args).toString();
         if (status == "Cancel") {
-            if (program_ == Program::Planwright) {
+            if (policy_.pickCancel == ConnectionPolicy::PickCancel::NothingAfterMessage) {
                 message("已退出选择", platform::mb::systemModal);
                 return Variant(Object());
             }
@@ -81,10 +79,10 @@ Variant Connection::PickOneElement(const std::string& type1, const std::string& 
 }
 
 std::string Connection::CatiaLanguage() {
-    // Orderloom reads the language with errors of single calls ignored: whatever fails leaves
-    // the character code at 0, which reads as Chinese.
+    // With errors of single calls ignored, whatever fails leaves the character code at 0, which
+    // reads as Chinese.
     automation::ErrorMode step;
-    if (program_ == Program::Orderloom) step.ignoreErrors();
+    if (policy_.languageIgnoresErrors) step.ignoreErrors();
     std::string statusText;
     step([&] { CatiaApp.get("ActiveDocument").object().get("Selection").object().call("Clear"); });
     step([&] { statusText = CatiaApp.get("StatusBar").toString(); });

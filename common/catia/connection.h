@@ -5,7 +5,7 @@
 #include "common/automation/object.h"
 #include "common/automation/object_factory.h"
 #include "common/automation/variant.h"
-#include "common/catia/program.h"
+#include "common/catia/connection_policy.h"
 #include "common/platform/services.h"
 
 namespace qvl::catia {
@@ -14,7 +14,7 @@ namespace qvl::catia {
 // the last attach, with the routines that set and use them.
 class Connection {
 public:
-    Connection(Program program, automation::ObjectFactory& factory, platform::Services& services);
+    Connection(ConnectionPolicy policy, automation::ObjectFactory& factory, platform::Services& services);
 
     // CATIA's Application object; Nothing until the first attach, replaced by every attach.
     automation::Object CatiaApp;
@@ -26,7 +26,7 @@ public:
     void GetCatia();
 
     // Lets the user pick one element of the given types in CATIA's active document. Returns the
-    // picked object; Nothing or Empty when the user left the pick (see the program's rules).
+    // picked object; Nothing or Empty when the user left the pick (the policy's pickCancel).
     // A failing call reaches the caller.
     automation::Variant PickOneElement(const std::string& type1, const std::string& type2,
                                        const std::string& type3);
@@ -38,11 +38,11 @@ public:
     void message(const std::string& text, int flags = 0);
     void message(const std::string& text, const std::string& caption, int flags = 0);
 
-    Program program() const noexcept { return program_; }
+    const ConnectionPolicy& policy() const noexcept { return policy_; }
     platform::Services& services() const noexcept { return services_; }
 
 private:
-    Program program_;
+    ConnectionPolicy policy_;
     automation::ObjectFactory& factory_;
     platform::Services& services_;
 };

@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "common/window_handle.h"
+
 namespace qvl::platform {
 
-using WindowHandle = std::intptr_t;
+using qvl::WindowHandle;
 
 // Message box style flags and answers that the programs use.
 namespace mb {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/platform/services.h"
 #include "common/ui/form.h"
 
 namespace qvl::ui {
@@ -8,22 +7,13 @@ namespace qvl::ui {
 // Creates and shows main windows. Showing a window loads it first: its window exists (it has
 // a handle) and stands centred on the screen while its load handler runs, and it is displayed
 // when the handler has returned.
+//
+// A window system may attach a ui::ControlPeer to each control and a ui::FormPeer to the form
+// when it creates their windows; the headless one (headless/) attaches none.
 class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
     virtual void show(Form& form) = 0;
-};
-
-// The window system without a screen: handles are numbers, a window is centred on the
-// platform's screen, and the form's state is all there is.
-class HeadlessWindowSystem : public WindowSystem {
-public:
-    explicit HeadlessWindowSystem(platform::Services& services) : services_(services) {}
-    void show(Form& form) override;
-
-private:
-    platform::Services& services_;
-    platform::WindowHandle nextHandle_ = 0x10010;
 };
 
 }  // namespace qvl::ui

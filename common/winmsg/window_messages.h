@@ -4,10 +4,11 @@
 #include <optional>
 #include <string>
 
+#include "common/window_handle.h"
+
 namespace qvl::winmsg {
 
-// A window of the window system; 0 is no window. Same width as a Win32 HWND.
-using WindowHandle = std::intptr_t;
+using qvl::WindowHandle;
 using MessageId = std::uint32_t;
 using WParam = std::uintptr_t;
 using LParam = std::intptr_t;

@@ -37,14 +37,14 @@ constexpr int divisionByZero = 11;
 
 }  // namespace
 
-void MainFrm3::GetProdAxisList(const Object& oProdx) {
+void MainFrm3::GetProdAxisList(const Object& product) {
     ErrorTrap trap;
     long long count = 0;
-    trap([&] { count = childCount(oProdx); });
+    trap([&] { count = childCount(product); });
     if (count != 0) {
         for (long long i = 1; i <= count; ++i) {
             Object child;
-            if (trap([&] { child = oProdx.get("Products").object().call("Item", {Variant(i)}).object(); })) {
+            if (trap([&] { child = product.get("Products").object().call("Item", {Variant(i)}).object(); })) {
                 GetProdAxisList(child);
             }
         }
@@ -54,48 +54,49 @@ void MainFrm3::GetProdAxisList(const Object& oProdx) {
     Object axisSystems;
     long long axisCount = 0;
     if (!trap([&] {
-            axisSystems = axisSystemsOf(oProdx);
+            axisSystems = axisSystemsOf(product);
             axisCount = axisSystems.get("Count").toLong();
         })) {
         return;
     }
     for (long long i = 1; i <= axisCount; ++i) {
         trap([&] {
-            const std::string productName = oProdx.get("Name").toString();
+            const std::string productName = product.get("Name").toString();
             const std::string axisName = axisSystems.call("Item", {Variant(i)}).object().get("Name").toString();
             AxisChoices.push_back(productName + "/" + axisName);
         });
     }
 }
 
-void MainFrm3::TargProd(const Object& oPrody, const std::string& s1) {
-    const std::size_t slash = s1.find('/');
+void MainFrm3::TargProd(const Object& product, const std::string& axisChoice) {
+    const std::size_t slash = axisChoice.find('/');
     if (slash == std::string::npos) throw Error(automation::errc::invalidProcedureCall, "Invalid procedure call or argument");
-    const std::string productName = s1.substr(0, slash);
-    const std::string axisName = s1.substr(slash + 1);
+    const std::string productName = axisChoice.substr(0, slash);
+    const std::string axisName = axisChoice.substr(slash + 1);
 
-    if (oPrody.get("Name").toString() == productName) {
-        TargetProduct = oPrody;
-        TargetAxisSystem = axisSystemsOf(oPrody).call("Item", {Variant(axisName)}).object();
+    if (product.get("Name").toString() == productName) {
+        TargetProduct = product;
+        TargetAxisSystem = axisSystemsOf(product).call("Item", {Variant(axisName)}).object();
         return;
     }
-    const long long count = childCount(oPrody);
+    const long long count = childCount(product);
     for (long long i = 1; i <= count; ++i) {
-        TargProd(oPrody.get("Products").object().call("Item", {Variant(i)}).object(), s1);
+        TargProd(product.get("Products").object().call("Item", {Variant(i)}).object(), axisChoice);
     }
 }
 
-void MainFrm3::MapAxis(const Object& oView9, const std::string& H, const std::string& V, double s) {
-    if (s == 0) throw Error(divisionByZero, "Division by zero");
+void MainFrm3::MapAxis(const Object& view, const std::string& horizontalLabel, const std::string& verticalLabel,
+                       double viewScale) {
+    if (viewScale == 0) throw Error(divisionByZero, "Division by zero");
     // The symbol has the same size on paper whatever the view's scale.
-    const double L = axisLegLength / s;
-    const double d = axisLabelOffset / s;
-    const Object factory = oView9.get("Factory2D").object();
-    const Object texts = oView9.get("Texts").object();
-    factory.call("CreateLine", {Variant(0.0), Variant(0.0), Variant(L), Variant(0.0)});
-    texts.call("Add", {Variant(H), Variant(L), Variant(d)});
-    factory.call("CreateLine", {Variant(0.0), Variant(0.0), Variant(0.0), Variant(L)});
-    texts.call("Add", {Variant(V), Variant(d), Variant(L)});
+    const double legLength = axisLegLength / viewScale;
+    const double labelOffset = axisLabelOffset / viewScale;
+    const Object factory = view.get("Factory2D").object();
+    const Object texts = view.get("Texts").object();
+    factory.call("CreateLine", {Variant(0.0), Variant(0.0), Variant(legLength), Variant(0.0)});
+    texts.call("Add", {Variant(horizontalLabel), Variant(legLength), Variant(labelOffset)});
+    factory.call("CreateLine", {Variant(0.0), Variant(0.0), Variant(0.0), Variant(legLength)});
+    texts.call("Add", {Variant(verticalLabel), Variant(labelOffset), Variant(legLength)});
 }
 
 }  // namespace qvl::millsheet

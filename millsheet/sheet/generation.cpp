@@ -14,9 +14,9 @@
 #include "millsheet/messages.h"
 #include "millsheet/operations/operation_texts.h"
 #include "millsheet/operations/process_types.h"
-#include "planwright/drawing/drawing_file.h"
-#include "planwright/drawing/find_view_of_type13.h"
-#include "planwright/drawing/remove_sheets.h"
+#include "common/drawing/drawing_file.h"
+#include "common/drawing/find_view_of_type13.h"
+#include "common/drawing/remove_sheets.h"
 
 namespace qvl::millsheet {
 
@@ -141,10 +141,10 @@ void MainFrm3::cmdRun_Click() {
     // Only the new sheet stays, whatever sheets a new drawing starts with.
     std::optional<std::string> keep;
     trap([&] { keep = CurrentSheet.get("Name").toString(); });
-    if (keep) planwright::RemoveSheetsExcept(CurrentDrawing, keep, trap);
+    if (keep) drawing::RemoveSheetsExcept(CurrentDrawing, keep, trap);
 
     FrameComponent = Object();
-    trap([&] { PlaceFrame(planwright::FindViewOfType13(CurrentSheet), "A4", 0.0, 0.0); });
+    trap([&] { PlaceFrame(drawing::FindViewOfType13(CurrentSheet), "A4", 0.0, 0.0); });
     trap([&] { FillMachiningTitleBlock(FrameComponent, TitleValuesFromWindow()); });
     if (!FrameComponent.isNothing()) {
         trap([&] { FrameComponent.call("Explode"); });
@@ -156,7 +156,7 @@ void MainFrm3::cmdRun_Click() {
     }
 
     OperationsTable = Object();
-    trap([&] { OperationsTable = findOperationsTable(planwright::FindViewOfType13(CurrentSheet)); });
+    trap([&] { OperationsTable = findOperationsTable(drawing::FindViewOfType13(CurrentSheet)); });
     trap([&] { OperationsTable.put("ComputeMode", 0); });
     TableRow = 1;
     OperationCount = 0;
@@ -184,7 +184,7 @@ void MainFrm3::cmdRun_Click() {
         connection_.message(notSavedMessage(lblOutFolder2.caption()));
         return;
     }
-    std::string savedFile = *savedPath_ + planwright::drawingFileExtension;
+    std::string savedFile = *savedPath_ + drawing::drawingFileExtension;
     trap([&] { savedFile = CurrentDrawing.get("FullName").toString(); });
     connection_.message(doneMessage(savedFile));
 }

@@ -7,10 +7,10 @@
 #include "common/automation/error_trap.h"
 #include "millsheet/main_frm3.h"
 #include "millsheet/messages.h"
-#include "planwright/drawing/drawing_file.h"
-#include "planwright/drawing/output_path.h"
-#include "planwright/drawing/paper.h"
-#include "planwright/drawing/unused_file_name.h"
+#include "common/drawing/drawing_file.h"
+#include "common/drawing/output_path.h"
+#include "common/drawing/paper.h"
+#include "common/drawing/unused_file_name.h"
 
 namespace qvl::millsheet {
 
@@ -37,17 +37,17 @@ bool MainFrm3::CreateSheetDrawing(const std::string& fileName, const std::string
     }
     trap([&] { CurrentDrawing.put("Standard", isoStandard); });
     trap([&] { CurrentSheet = CurrentDrawing.get("Sheets").object().call("Add", {Variant(sheetName)}).object(); });
-    trap([&] { CurrentSheet.put("PaperSize", planwright::catiaPaperSize("A4")); });
-    trap([&] { CurrentSheet.put("ProjectionMethod", planwright::firstAngleProjection); });
+    trap([&] { CurrentSheet.put("PaperSize", drawing::catiaPaperSize("A4")); });
+    trap([&] { CurrentSheet.put("ProjectionMethod", drawing::firstAngleProjection); });
     trap([&] { CurrentSheet.put("Scale2", 1); });
 
     // CATIA's file alerts are off during the run, so SaveAs would replace an existing drawing
     // without a word: the name is chosen among those that no file has yet.
-    const std::string path = planwright::pathInFolder(lblOutFolder2.caption(), fileName);
+    const std::string path = drawing::pathInFolder(lblOutFolder2.caption(), fileName);
     std::optional<std::string> unused;
     trap([&] {
-        unused = planwright::UnusedFileName(
-            path, planwright::drawingFileExtension, [this](const std::string& file) { return services_.fileExists(file); },
+        unused = drawing::UnusedFileName(
+            path, drawing::drawingFileExtension, [this](const std::string& file) { return services_.fileExists(file); },
             [this] { return services_.random(); });
     });
     if (!unused) return false;
@@ -59,7 +59,7 @@ bool MainFrm3::CreateSheetDrawing(const std::string& fileName, const std::string
 void MainFrm3::PlaceFrame(const Object& targetView, const std::string& paperCode, double x, double y) {
     // The title block and the explosion must never reach the frame of an earlier run.
     FrameComponent = Object();
-    if (!planwright::isoPaper(paperCode)) {
+    if (!drawing::isoPaper(paperCode)) {
         connection_.message(wrongPaperCodeMessage);
         return;
     }

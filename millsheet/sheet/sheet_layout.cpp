@@ -8,7 +8,7 @@ constexpr SheetPoint isometricCorner{292, 25};
 }  // namespace
 
 double SheetScaleFor(double width, double height, double gap, const StandardScaleList& scales) {
-    std::size_t i = planwright::oneToOneScaleIndex;
+    std::size_t i = drawing::oneToOneScaleIndex;
     for (; i + 1 < scales.size(); ++i) {
         if (scales[i] * width <= viewFieldWidth && scales[i] * (height + gap) <= viewFieldHeight) break;
     }

@@ -2,13 +2,13 @@
 // Scale and places of the three part views on the A4 machining sheet: the front view and the
 // view below it share a field of 145 x 155 mm, the isometric view sits in the lower-right corner.
 
-#include "planwright/drawing/sheet_point.h"
-#include "planwright/drawing/standard_scales.h"
+#include "common/drawing/sheet_point.h"
+#include "common/drawing/standard_scales.h"
 
 namespace qvl::millsheet {
 
-using planwright::SheetPoint;
-using planwright::StandardScaleList;
+using drawing::SheetPoint;
+using drawing::StandardScaleList;
 
 inline constexpr double viewFieldWidth = 145;
 inline constexpr double viewFieldHeight = 155;

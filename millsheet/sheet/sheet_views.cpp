@@ -14,7 +14,7 @@
 #include "common/text/vb_number.h"
 #include "millsheet/main_frm3.h"
 #include "millsheet/sheet/sheet_layout.h"
-#include "planwright/drawing/view_extent.h"
+#include "common/drawing/view_extent.h"
 
 namespace qvl::millsheet {
 
@@ -37,7 +37,7 @@ struct Extent {
 
 // A view's box on the sheet, each side rounded to one decimal.
 Extent extentOf(const Object& view) {
-    const planwright::ViewExtent extent = planwright::ReadViewExtent(view);
+    const drawing::ViewExtent extent = drawing::ReadViewExtent(view);
     return {text::roundHalfEven(extent.width, 1), text::roundHalfEven(extent.height, 1)};
 }
 
@@ -109,7 +109,7 @@ void MainFrm3::CreateSheetViews(const Object& model, const Object& sheet, double
     step([&] { v3 = addView(); });
     step([&] { beh3 = v3.get("GenerativeBehavior").object(); });
     step([&] { beh3.put("Document", Variant(model)); });
-    step([&] { beh3.call("DefineIsometricView", planwright::IsometricViewDirection()); });
+    step([&] { beh3.call("DefineIsometricView", drawing::IsometricViewDirection()); });
     step([&] { v3.put("x", 250.0); });
     step([&] { v3.put("y", 50.0); });
     step([&] { v3.put("Scale2", v1.get("Scale2")); });

@@ -6,10 +6,7 @@
 
 #include "common/automation/error_trap.h"
 #include "common/automation/variant.h"
-#include "planwright/drawing/drawing_file.h"
-#include "planwright/drawing/output_path.h"
-#include "planwright/drawing/paper.h"
-#include "planwright/drawing/unused_file_name.h"
+#include "planwright/drawing/shared_drawing.h"
 #include "planwright/main_frm.h"
 
 namespace qvl::planwright {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/automation/variant.h"
-#include "planwright/drawing/find_view_of_type13.h"
+#include "planwright/drawing/shared_drawing.h"
 #include "planwright/drawing/sheet_layout.h"
 #include "planwright/main_frm.h"
 

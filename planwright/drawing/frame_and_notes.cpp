@@ -9,7 +9,7 @@
 #include "common/automation/variant.h"
 #include "common/catia/file_alerts_off.h"
 #include "planwright/drawing/notes_codes.h"
-#include "planwright/drawing/paper.h"
+#include "planwright/drawing/shared_drawing.h"
 #include "planwright/main_frm.h"
 
 namespace qvl::planwright {

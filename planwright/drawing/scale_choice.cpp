@@ -1,6 +1,6 @@
 #include "planwright/drawing/scale_choice.h"
 
-#include "planwright/drawing/paper.h"
+#include "planwright/drawing/shared_drawing.h"
 
 namespace qvl::planwright {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "planwright/drawing/standard_scales.h"
+#include "planwright/drawing/shared_drawing.h"
 
 namespace qvl::planwright {
 

@@ -1,6 +1,6 @@
 #include "planwright/drawing/sheet_layout.h"
 
-#include "planwright/drawing/paper.h"
+#include "planwright/drawing/shared_drawing.h"
 
 namespace qvl::planwright {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "planwright/drawing/sheet_point.h"
+#include "planwright/drawing/shared_drawing.h"
 
 namespace qvl::planwright {
 

@@ -12,10 +12,9 @@
 #include "common/automation/error.h"
 #include "common/automation/variant.h"
 #include "common/text/vb_number.h"
-#include "planwright/drawing/paper.h"
+#include "planwright/drawing/shared_drawing.h"
 #include "planwright/drawing/scale_choice.h"
 #include "planwright/drawing/sheet_layout.h"
-#include "planwright/drawing/view_extent.h"
 #include "planwright/main_frm.h"
 
 namespace qvl::planwright {

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "common/platform/script_fault.h"
+#include "headless/script_fault.h"
 #include "sim/com_server/simcatia_ids.h"
 #include "win32/base/wide_text.h"
 

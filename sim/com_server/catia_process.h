@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "common/platform/transcript.h"
+#include "headless/transcript.h"
 
 namespace qvl::simcatia {
 

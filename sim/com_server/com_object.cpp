@@ -5,7 +5,7 @@
 
 #include "common/automation/error.h"
 #include "common/automation/hresult_errors.h"
-#include "common/platform/script_fault.h"
+#include "headless/script_fault.h"
 #include "sim/com_server/member_ids.h"
 #include "sim/com_server/server_calls.h"
 #include "sim/com_server/simcatia_ids.h"

@@ -16,7 +16,7 @@
 #include <optional>
 #include <string>
 
-#include "common/platform/virtual_disk.h"
+#include "headless/virtual_disk.h"
 #include "sim/com_server/served_catia.h"
 #include "sim/com_server/server_calls.h"
 #include "win32/base/com_apartment.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "common/platform/script_fault.h"
+#include "headless/script_fault.h"
 #include "win32/automation/com_dispatch.h"
 
 namespace qvl::simcatia {

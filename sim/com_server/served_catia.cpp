@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "common/automation/error.h"
-#include "common/platform/script_fault.h"
+#include "headless/script_fault.h"
 #include "sim/com_server/com_object.h"
 #include "sim/com_server/server_calls.h"
 #include "sim/com_server/simcatia_ids.h"

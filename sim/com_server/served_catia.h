@@ -9,8 +9,8 @@
 #include <memory>
 #include <optional>
 
-#include "common/platform/transcript.h"
-#include "common/platform/virtual_disk.h"
+#include "headless/transcript.h"
+#include "headless/virtual_disk.h"
 #include "sim/sim_catia.h"
 
 namespace qvl::simcatia {

@@ -8,7 +8,7 @@
 #include <mutex>
 #include <string>
 
-#include "common/platform/transcript.h"
+#include "headless/transcript.h"
 
 namespace qvl::simcatia {
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "common/platform/transcript.h"
+#include "headless/transcript.h"
 #include "sim/model/part.h"
 #include "sim/model/product.h"
 #include "sim/model/selection.h"

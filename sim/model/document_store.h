@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/platform/virtual_disk.h"
+#include "headless/virtual_disk.h"
 #include "sim/model/document.h"
 
 namespace qvl::sim {

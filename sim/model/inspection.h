@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/platform/transcript.h"
-#include "common/platform/virtual_disk.h"
+#include "headless/transcript.h"
+#include "headless/virtual_disk.h"
 #include "sim/model/document.h"
 #include "sim/model/session.h"
 

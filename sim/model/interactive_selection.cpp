@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/platform/script_fault.h"
+#include "headless/script_fault.h"
 #include "sim/model/pick_path.h"
 
 namespace qvl::sim {

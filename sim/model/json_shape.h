@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/transcript.h"
+#include "headless/transcript.h"
 #include "sim/model/geometry.h"
 
 namespace qvl::sim::json_shape {

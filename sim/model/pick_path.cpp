@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "common/platform/script_fault.h"
+#include "headless/script_fault.h"
 #include "sim/model/drawing/drawing.h"
 #include "sim/model/process/process.h"
 #include "sim/model/refusal.h"

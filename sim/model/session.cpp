@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "common/platform/script_fault.h"
+#include "headless/script_fault.h"
 #include "common/platform/windows_path.h"
 #include "sim/model/drawing/drawing.h"
 #include "sim/model/process/process.h"

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "common/platform/transcript.h"
-#include "common/platform/virtual_disk.h"
+#include "headless/transcript.h"
+#include "headless/virtual_disk.h"
 #include "sim/catia_types.h"
 #include "sim/model/document.h"
 #include "sim/model/document_store.h"

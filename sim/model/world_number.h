@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "common/platform/transcript.h"
+#include "headless/transcript.h"
 
 namespace qvl::sim {
 

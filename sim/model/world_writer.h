@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/platform/transcript.h"
+#include "headless/transcript.h"
 #include "sim/model/document.h"
 
 namespace qvl::sim {

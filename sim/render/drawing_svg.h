@@ -5,7 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "common/platform/virtual_disk.h"
+#include "headless/virtual_disk.h"
 
 namespace qvl::sim {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/platform/transcript.h"
+#include "headless/transcript.h"
 
 namespace qvl::sim {
 

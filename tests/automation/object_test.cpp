@@ -90,5 +90,25 @@ TEST(Object, ComparesByIdentity) {
     EXPECT_TRUE(Object().is(Object()));
 }
 
+// A second wrapper of the same server object, as a second interface pointer of one COM object.
+class CounterView : public MemberTable {
+public:
+    explicit CounterView(std::shared_ptr<Counter> counter) : MemberTable("Counter"), counter_(std::move(counter)) {}
+    const void* identity() const noexcept override { return counter_.get(); }
+
+private:
+    std::shared_ptr<Counter> counter_;
+};
+
+TEST(Object, TwoWrappersOfOneObjectAreTheSameObject) {
+    auto server = std::make_shared<Counter>();
+    Object direct(server), wrapped(std::make_shared<CounterView>(server));
+    EXPECT_TRUE(direct.is(wrapped));
+    EXPECT_TRUE(wrapped.is(direct));
+    EXPECT_FALSE(wrapped.is(Object(std::make_shared<CounterView>(std::make_shared<Counter>()))));
+    EXPECT_FALSE(wrapped.is(Object())) << "Nothing is no object";
+    EXPECT_TRUE(Variant(direct) == Variant(wrapped)) << "variants compare their objects the same way";
+}
+
 }  // namespace
 }  // namespace qvl::automation

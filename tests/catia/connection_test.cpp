@@ -4,14 +4,22 @@
 
 #include <filesystem>
 
-#include "common/platform/headless_services.h"
+#include "headless/headless_services.h"
 #include "fake_catia.h"
+#include "millsheet/connection_policy.h"
+#include "orderloom/connection_policy.h"
+#include "planwright/connection_policy.h"
 
 namespace qvl::catia {
 namespace {
 
 using testing::FakeDocument;
 using testing::FakeFactory;
+
+// The three programs' policies, as their launchers choose them.
+const ConnectionPolicy Planwright = planwright::connectionPolicy();
+const ConnectionPolicy Millsheet = millsheet::connectionPolicy();
+const ConnectionPolicy Orderloom = orderloom::connectionPolicy();
 
 class ConnectionTest : public ::testing::Test {
 protected:
@@ -20,7 +28,7 @@ protected:
     platform::HeadlessServices services{disk, transcript};
     FakeFactory factory;
 
-    Connection connect(Program program) { return Connection(program, factory, services); }
+    Connection connect(const ConnectionPolicy& policy) { return Connection(policy, factory, services); }
 
     std::vector<std::string> messages() const {
         std::vector<std::string> texts;
@@ -34,8 +42,8 @@ protected:
 TEST_F(ConnectionTest, AttachesToARunningCatiaWithoutTouchingIt) {
     factory.application->document = std::make_shared<FakeDocument>();
     factory.application->visible = false;
-    for (Program program : {Program::Planwright, Program::Millsheet, Program::Orderloom}) {
-        Connection connection = connect(program);
+    for (const ConnectionPolicy* policy : {&Planwright, &Millsheet, &Orderloom}) {
+        Connection connection = connect(*policy);
         connection.GetCatia();
         EXPECT_TRUE(connection.ActiveDoc.is(automation::Object(factory.application->document)));
         EXPECT_FALSE(factory.application->visible) << "a running CATIA is not made visible";
@@ -47,7 +55,7 @@ TEST_F(ConnectionTest, SecondAttachReplacesTheSnapshotOfTheActiveDocument) {
     auto first = std::make_shared<FakeDocument>();
     auto second = std::make_shared<FakeDocument>("ProductDocument");
     factory.application->document = first;
-    Connection connection = connect(Program::Planwright);
+    Connection connection = connect(Planwright);
     connection.GetCatia();
     factory.application->document = second;
     EXPECT_TRUE(connection.ActiveDoc.is(automation::Object(first))) << "a snapshot until the next attach";
@@ -57,7 +65,7 @@ TEST_F(ConnectionTest, SecondAttachReplacesTheSnapshotOfTheActiveDocument) {
 
 TEST_F(ConnectionTest, StartsCatiaWhenNoneRunsAndReportsTheMissingDocument) {
     factory.catia = FakeFactory::Catia::Startable;
-    Connection connection = connect(Program::Planwright);
+    Connection connection = connect(Planwright);
     connection.GetCatia();
     EXPECT_FALSE(connection.CatiaApp.isNothing());
     EXPECT_TRUE(factory.application->visible);
@@ -67,7 +75,7 @@ TEST_F(ConnectionTest, StartsCatiaWhenNoneRunsAndReportsTheMissingDocument) {
 
 TEST_F(ConnectionTest, OrderloomStartsCatiaWithoutShowingItAndWithoutMessage) {
     factory.catia = FakeFactory::Catia::Startable;
-    Connection connection = connect(Program::Orderloom);
+    Connection connection = connect(Orderloom);
     connection.GetCatia();
     EXPECT_FALSE(factory.application->visible);
     EXPECT_TRUE(connection.ActiveDoc.isNothing());
@@ -76,7 +84,7 @@ TEST_F(ConnectionTest, OrderloomStartsCatiaWithoutShowingItAndWithoutMessage) {
 
 TEST_F(ConnectionTest, WithoutAnyCatiaBothReferencesStayEmpty) {
     factory.catia = FakeFactory::Catia::Absent;
-    Connection millsheet = connect(Program::Millsheet);
+    Connection millsheet = connect(Millsheet);
     millsheet.GetCatia();
     EXPECT_TRUE(millsheet.CatiaApp.isNothing());
     EXPECT_TRUE(millsheet.ActiveDoc.isNothing());
@@ -85,7 +93,7 @@ TEST_F(ConnectionTest, WithoutAnyCatiaBothReferencesStayEmpty) {
 
 TEST_F(ConnectionTest, AttachWithoutDocumentForgetsTheEarlierDocument) {
     factory.application->document = std::make_shared<FakeDocument>();
-    Connection connection = connect(Program::Planwright);
+    Connection connection = connect(Planwright);
     connection.GetCatia();
     factory.application->document.reset();
     connection.GetCatia();
@@ -101,17 +109,17 @@ protected:
     std::shared_ptr<FakeDocument> document = std::make_shared<FakeDocument>("DrawingDocument");
     std::shared_ptr<testing::FakeSelection>& selection() { return document->selection; }
 
-    automation::Variant pick(Program program, std::string t1, std::string t2 = "", std::string t3 = "") {
-        Connection connection = connect(program);
+    automation::Variant pick(const ConnectionPolicy& policy, std::string t1, std::string t2 = "", std::string t3 = "") {
+        Connection connection = connect(policy);
         connection.GetCatia();
         return connection.PickOneElement(t1, t2, t3);
     }
 };
 
 TEST_F(PickTest, BuildsFilterAndPromptFromTheGivenTypes) {
-    pick(Program::Planwright, "Product", "", "Part");
-    pick(Program::Millsheet, "ManufacturingSetup", "ManufacturingProgram", "PPRActivity");
-    pick(Program::Millsheet, "DrawingView", "Product", "");
+    pick(Planwright, "Product", "", "Part");
+    pick(Millsheet, "ManufacturingSetup", "ManufacturingProgram", "PPRActivity");
+    pick(Millsheet, "DrawingView", "Product", "");
     ASSERT_EQ(selection()->filters.size(), 3u);
     EXPECT_EQ(selection()->filters[0].array().size(), 1u) << "an empty second type ignores the third";
     EXPECT_EQ(selection()->prompts[0], "Select the Product");
@@ -121,14 +129,14 @@ TEST_F(PickTest, BuildsFilterAndPromptFromTheGivenTypes) {
 }
 
 TEST_F(PickTest, ACompletedPickReturnsThePickedObjectAndClearsTheSelection) {
-    automation::Variant picked = pick(Program::Planwright, "DrawingView");
+    automation::Variant picked = pick(Planwright, "DrawingView");
     EXPECT_EQ(picked.typeName(), "DrawingView");
     EXPECT_EQ(selection()->clears, 2) << "cleared before and after the pick";
 }
 
 TEST_F(PickTest, EscapeYieldsNothingWithAMessageInPlanwrightAndEmptyInMillsheet) {
     selection()->statuses = {"Cancel"};
-    automation::Variant planwright = pick(Program::Planwright, "DrawingView");
+    automation::Variant planwright = pick(Planwright, "DrawingView");
     EXPECT_TRUE(planwright.isNothing());
     ASSERT_EQ(transcript.events().size(), 1u);
     EXPECT_EQ(transcript.events()[0]["text"], "已退出选择");
@@ -136,7 +144,7 @@ TEST_F(PickTest, EscapeYieldsNothingWithAMessageInPlanwrightAndEmptyInMillsheet)
     EXPECT_EQ(transcript.events()[0]["flags"], 4096);
 
     selection()->statuses = {"Cancel"};
-    automation::Variant millsheet = pick(Program::Millsheet, "ManufacturingSetup");
+    automation::Variant millsheet = pick(Millsheet, "ManufacturingSetup");
     EXPECT_TRUE(millsheet.isEmpty());
     EXPECT_EQ(transcript.events().size(), 1u) << "Millsheet shows nothing";
     EXPECT_EQ(selection()->clears, 2) << "a cancelled pick leaves the selection as it is";
@@ -144,18 +152,18 @@ TEST_F(PickTest, EscapeYieldsNothingWithAMessageInPlanwrightAndEmptyInMillsheet)
 
 TEST_F(PickTest, RedoAsksAgainAndUndoGivesUp) {
     selection()->statuses = {"Redo", "Redo", "Normal"};
-    EXPECT_EQ(pick(Program::Planwright, "DrawingView").typeName(), "DrawingView");
+    EXPECT_EQ(pick(Planwright, "DrawingView").typeName(), "DrawingView");
     EXPECT_EQ(selection()->prompts.size(), 3u);
 
     selection()->statuses = {"Undo"};
     int clearsBefore = selection()->clears;
-    EXPECT_TRUE(pick(Program::Planwright, "DrawingView").isEmpty());
+    EXPECT_TRUE(pick(Planwright, "DrawingView").isEmpty());
     EXPECT_EQ(selection()->clears, clearsBefore + 1) << "only the clear before the pick";
     EXPECT_TRUE(transcript.events().empty());
 }
 
 TEST_F(PickTest, AFailingCallReachesTheCaller) {
-    Connection connection = connect(Program::Planwright);
+    Connection connection = connect(Planwright);
     connection.GetCatia();
     factory.application->document.reset();
     EXPECT_THROW(connection.PickOneElement("DrawingView", "", ""), automation::Error);
@@ -164,9 +172,9 @@ TEST_F(PickTest, AFailingCallReachesTheCaller) {
 class LanguageTest : public ConnectionTest {
 protected:
     void SetUp() override { factory.application->document = std::make_shared<FakeDocument>(); }
-    std::string languageFor(const std::string& statusBar, Program program = Program::Planwright) {
+    std::string languageFor(const std::string& statusBar, const ConnectionPolicy& policy = Planwright) {
         factory.application->statusBar = statusBar;
-        Connection connection = connect(program);
+        Connection connection = connect(policy);
         connection.GetCatia();
         return connection.CatiaLanguage();
     }
@@ -190,10 +198,10 @@ TEST_F(LanguageTest, EverythingElseMeansChinese) {
 TEST_F(LanguageTest, PlanwrightReportsAFailingCallAndOrderloomIgnoresIt) {
     factory.application->statusBarFails = true;
     EXPECT_THROW(languageFor("Select"), automation::Error);
-    EXPECT_EQ(languageFor("Select", Program::Orderloom), chineseLanguage);
+    EXPECT_EQ(languageFor("Select", Orderloom), chineseLanguage);
     factory.application->statusBarFails = false;
     factory.application->document.reset();
-    EXPECT_EQ(languageFor("Select", Program::Orderloom), englishLanguage)
+    EXPECT_EQ(languageFor("Select", Orderloom), englishLanguage)
         << "a failed clear of the selection does not stop Orderloom";
 }
 

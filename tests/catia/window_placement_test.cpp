@@ -4,7 +4,8 @@
 
 #include <filesystem>
 
-#include "common/platform/headless_services.h"
+#include "headless/headless_services.h"
+#include "headless/headless_window_system.h"
 
 namespace qvl::catia {
 namespace {

@@ -17,7 +17,7 @@
 #include "common/automation/object.h"
 #include "common/automation/object_factory.h"
 #include "common/automation/variant.h"
-#include "common/platform/virtual_disk.h"
+#include "headless/virtual_disk.h"
 
 namespace qvl::millsheet::testing {
 

@@ -10,11 +10,12 @@
 #include <vector>
 
 #include "common/catia/connection.h"
-#include "common/platform/headless_services.h"
-#include "common/platform/transcript.h"
-#include "common/platform/virtual_disk.h"
+#include "headless/headless_services.h"
+#include "headless/headless_window_system.h"
+#include "headless/transcript.h"
+#include "headless/virtual_disk.h"
 #include "common/text/gbk.h"
-#include "common/ui/window_system.h"
+#include "millsheet/connection_policy.h"
 #include "millsheet/main_frm3.h"
 #include "tests/millsheet/fake_catia.h"
 #include "tests/support/temp_folder.h"
@@ -30,7 +31,7 @@ protected:
     platform::Transcript transcript;
     platform::HeadlessServices services{disk, transcript};
     FakeCatia catia{disk};
-    catia::Connection connection{catia::Program::Millsheet, catia, services};
+    catia::Connection connection{millsheet::connectionPolicy(), catia, services};
     ui::HeadlessWindowSystem windows{services};
     std::unique_ptr<MainFrm3> form;
     std::size_t eventsBefore = 0;

@@ -5,7 +5,7 @@
 namespace qvl::millsheet {
 namespace {
 
-const StandardScaleList scales = planwright::BuildStandardScales();
+const StandardScaleList scales = drawing::BuildStandardScales();
 
 TEST(SheetScale, StepsDownFromOneToOneUntilTheBlockFitsTheViewField) {
     // 300 x (100 + 50): 1:1 and 1:2 are too wide, 1:5 fits (60 wide, 34 high with the gap).

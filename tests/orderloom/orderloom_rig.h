@@ -9,10 +9,11 @@
 
 #include "common/catia/connection.h"
 #include "common/catia/window_placement.h"
-#include "common/platform/headless_services.h"
-#include "common/ui/window_system.h"
+#include "headless/headless_services.h"
 #include "common/winmsg/counting_window_messages.h"
 #include "fake_catia.h"
+#include "headless/headless_window_system.h"
+#include "orderloom/connection_policy.h"
 #include "orderloom/main_form.h"
 #include "sim/reorder/dialog_windows.h"
 
@@ -63,7 +64,7 @@ public:
     std::shared_ptr<Faults> faults = std::make_shared<Faults>();
     std::shared_ptr<FakeDocument> document = std::make_shared<FakeDocument>(faults);
     FakeFactory factory;
-    catia::Connection connection{catia::Program::Orderloom, factory, services};
+    catia::Connection connection{orderloom::connectionPolicy(), factory, services};
     MainForm form{connection, services, windowMessages};
     ui::HeadlessWindowSystem windowSystem{services};
 

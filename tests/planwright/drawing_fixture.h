@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "common/catia/connection.h"
-#include "common/platform/headless_services.h"
-#include "common/platform/transcript.h"
-#include "common/platform/virtual_disk.h"
-#include "common/ui/window_system.h"
+#include "headless/headless_services.h"
+#include "headless/headless_window_system.h"
+#include "headless/transcript.h"
+#include "headless/virtual_disk.h"
+#include "planwright/connection_policy.h"
 #include "planwright/main_frm.h"
 #include "tests/planwright/fake_drawing_catia.h"
 #include "tests/planwright/window_fixture.h"
@@ -29,7 +30,7 @@ protected:
     platform::Transcript transcript;
     platform::HeadlessServices services{disk, transcript};
     FakeDrawingCatia catia{disk};
-    catia::Connection connection{catia::Program::Planwright, catia, services};
+    catia::Connection connection{planwright::connectionPolicy(), catia, services};
     ui::HeadlessWindowSystem windows{services};
     std::unique_ptr<MainFrm> form;
     std::size_t eventsBeforeStart = 0;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "planwright/drawing/find_view_of_type13.h"
+#include "planwright/drawing/shared_drawing.h"
 #include "tests/planwright/drawing_fixture.h"
 
 namespace qvl::planwright::testing {

@@ -10,12 +10,13 @@
 #include <vector>
 
 #include "common/catia/connection.h"
-#include "common/platform/headless_services.h"
-#include "common/platform/transcript.h"
-#include "common/platform/virtual_disk.h"
+#include "headless/headless_services.h"
+#include "headless/headless_window_system.h"
+#include "headless/transcript.h"
+#include "headless/virtual_disk.h"
 #include "common/platform/windows_path.h"
 #include "common/text/gbk.h"
-#include "common/ui/window_system.h"
+#include "planwright/connection_policy.h"
 #include "planwright/main_frm.h"
 #include "tests/planwright/fake_catia.h"
 #include "tests/support/temp_folder.h"
@@ -41,7 +42,7 @@ protected:
     platform::Transcript transcript;
     platform::HeadlessServices services{disk, transcript};
     FakeCatia catia;
-    catia::Connection connection{catia::Program::Planwright, catia, services};
+    catia::Connection connection{planwright::connectionPolicy(), catia, services};
     ui::HeadlessWindowSystem windows{services};
     std::unique_ptr<RecordingMainFrm> form;
 

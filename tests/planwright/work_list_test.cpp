@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/automation/error.h"
+#include "planwright/connection_policy.h"
 #include "tests/planwright/window_fixture.h"
 
 namespace qvl::planwright::testing {
@@ -175,7 +176,7 @@ public:
 
 TEST_F(WorkListTest, NoFileDialogAddsNothingAndStillEnablesTheRunButton) {
     NoFileDialog noDialog{disk, transcript};
-    catia::Connection otherConnection{catia::Program::Planwright, catia, noDialog};
+    catia::Connection otherConnection{planwright::connectionPolicy(), catia, noDialog};
     MainFrm f(otherConnection, noDialog);
     f.cmdRun.setEnabled(false);
     f.cmdFolderSel_Click();

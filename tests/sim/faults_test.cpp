@@ -1,4 +1,4 @@
-#include "common/platform/script_fault.h"
+#include "headless/script_fault.h"
 #include "sim/dispatch/server_errors.h"
 #include "tests/sim/sim_test_support.h"
 

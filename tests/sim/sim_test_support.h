@@ -12,8 +12,8 @@
 #include "common/automation/error.h"
 #include "common/automation/object.h"
 #include "common/automation/variant.h"
-#include "common/platform/transcript.h"
-#include "common/platform/virtual_disk.h"
+#include "headless/transcript.h"
+#include "headless/virtual_disk.h"
 #include "sim/sim_catia.h"
 
 namespace qvl::sim::testing {

@@ -72,5 +72,63 @@ TEST(Form, FindsControlsByNameInTabOrder) {
     EXPECT_EQ(form.controls().back()->name(), "list");
 }
 
+TEST(Form, NumbersControlsInTabOrderFromTheFirstControlId) {
+    TwoGroups form;
+    EXPECT_EQ(form.frameA.id(), Form::firstControlId);
+    EXPECT_EQ(form.list.id(), Form::firstControlId + 6);
+    EXPECT_EQ(form.findById(form.b2.id()), &form.b2);
+    EXPECT_EQ(form.findById(Form::firstControlId - 1), nullptr);
+    EXPECT_EQ(form.findById(Form::firstControlId + 7), nullptr);
+}
+
+// Writes down what it hears, one line per notice.
+class RecordingPeer : public ControlPeer, public FormPeer {
+public:
+    void captionChanged(const Control& c) override { heard += c.name() + " caption=" + c.caption() + "\n"; }
+    void textChanged(const Control& c) override { heard += c.name() + " text=" + c.text() + "\n"; }
+    void valueChanged(const Control& c) override { heard += c.name() + " value=" + std::to_string(c.value()) + "\n"; }
+    void enabledChanged(const Control& c) override { heard += c.name() + " enabled\n"; }
+    void itemsChanged(const Control& c) override { heard += c.name() + " items=" + std::to_string(c.listCount()) + "\n"; }
+    void selectionChanged(const Control& c) override { heard += c.name() + " selection\n"; }
+    void captionChanged(const Form& f) override { heard += "form caption=" + f.caption() + "\n"; }
+    void moved(const Form& f) override { heard += "form at " + std::to_string(int(f.left())) + "\n"; }
+    std::string heard;
+};
+
+TEST(ControlPeer, HearsEveryChangeOnceAndNoRepeatedValue) {
+    TwoGroups form;
+    RecordingPeer peer;
+    for (const auto& control : form.controls()) control->setPeer(&peer);
+    form.setPeer(&peer);
+
+    form.a2.setValue(1);
+    form.check.click();
+    form.frameA.setCaption("A2");
+    form.frameA.setCaption("A2");
+    form.list.addItem("x");
+    form.list.setSelected(0, true);
+    form.list.setSelected(0, true);
+    form.list.setList(0, "y");
+    form.list.clear();
+    form.list.clear();
+    form.b1.setEnabled(false);
+    form.setCaption("renamed");
+    form.move(15, 30);
+    EXPECT_EQ(peer.heard,
+              "a1 value=0\na2 value=1\ncheck value=0\nframeA caption=A2\nlist items=1\nlist selection\n"
+              "list items=1\nlist items=0\nb1 enabled\nform caption=renamed\nform at 15\n");
+    EXPECT_EQ(form.clicks, "a2 check=0 ") << "events are raised as without a peer";
+}
+
+TEST(ControlPeer, ADetachedPeerHearsNothing) {
+    TwoGroups form;
+    RecordingPeer peer;
+    form.check.setPeer(&peer);
+    form.check.setPeer(nullptr);
+    form.check.setValue(0);
+    EXPECT_TRUE(peer.heard.empty());
+    EXPECT_EQ(form.check.value(), 0);
+}
+
 }  // namespace
 }  // namespace qvl::ui

@@ -203,5 +203,18 @@ TEST_F(ComClient, ACatiaThatWentAwayIsReportedAsGone) {
     process_.reset();
 }
 
+// No runner: COM starts the registered server (-Embedding) for CreateObject, and the new
+// CATIA is then the running one.
+TEST(ComServerStartedByCom, CreateObjectStartsCatiaWhichThenRuns) {
+    ComApartment apartment;
+    ComObjectFactory factory;
+    Object created = factory.createObject("CATIA.Application");
+    EXPECT_EQ(created.typeName(), "Application");
+    EXPECT_FALSE(created.get("Visible").toBool());
+    created.put("Visible", true);
+    EXPECT_TRUE(factory.getActiveObject("CATIA.Application").is(created));
+    EXPECT_THROW(factory.createObject("NoSuch.Application"), automation::Error);
+}
+
 }  // namespace
 }  // namespace qvl::win32

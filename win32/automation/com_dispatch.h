@@ -34,6 +34,8 @@ public:
     ComDispatch& operator=(const ComDispatch&) = delete;
 
     std::string typeName() const override;
+    // The COM identity (IUnknown) of the object.
+    const void* identity() const noexcept override { return identity_.get(); }
     automation::Variant invoke(std::string_view member, automation::CallKind kind,
                                std::span<automation::Variant> args) override;
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "common/platform/transcript.h"
+#include "headless/transcript.h"
 #include "sim/model/drawing/drawing.h"
 
 namespace qvl::sim {

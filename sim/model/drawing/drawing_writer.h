@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/platform/transcript.h"
+#include "headless/transcript.h"
 #include "sim/model/drawing/drawing.h"
 
 namespace qvl::sim {

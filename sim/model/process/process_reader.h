@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "common/platform/transcript.h"
+#include "headless/transcript.h"
 #include "sim/model/process/process.h"
 
 namespace qvl::sim {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/platform/transcript.h"
+#include "headless/transcript.h"
 #include "sim/model/process/process.h"
 
 namespace qvl::sim {

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <memory>
+
+#include "apps/launcher.h"
+
+namespace qvl::apps {
+
+// Starts Millsheet on a machine: its connection module with Millsheet's policy, its main window
+// (MainFrm3), shown through `Main`.
+std::unique_ptr<ProgramInstance> launchMillsheet(Machine& machine);
+
+}  // namespace qvl::apps

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <memory>
+
+#include "apps/launcher.h"
+
+namespace qvl::apps {
+
+// Starts Orderloom on a machine: its connection module with Orderloom's policy, its main window
+// (MainForm), shown through `Main`.
+std::unique_ptr<ProgramInstance> launchOrderloom(Machine& machine);
+
+}  // namespace qvl::apps

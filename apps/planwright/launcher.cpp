@@ -1,0 +1,14 @@
+#include "apps/planwright/launcher.h"
+
+#include "planwright/connection_policy.h"
+#include "planwright/main_frm.h"
+
+namespace qvl::apps {
+
+std::unique_ptr<ProgramInstance> launchPlanwright(Machine& machine) {
+    return std::make_unique<RunningProgram>(machine, planwright::connectionPolicy(), [&](catia::Connection& connection) {
+        return std::make_unique<planwright::MainFrm>(connection, machine.services, machine.programFolder);
+    });
+}
+
+}  // namespace qvl::apps

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <memory>
+
+#include "apps/launcher.h"
+
+namespace qvl::apps {
+
+// Starts Planwright on a machine: its connection module with Planwright's policy, its main window
+// (MainFrm), shown through `Main`.
+std::unique_ptr<ProgramInstance> launchPlanwright(Machine& machine);
+
+}  // namespace qvl::apps
