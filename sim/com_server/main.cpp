@@ -83,7 +83,9 @@ int wmain(int argc, wchar_t** argv) {
             catia.stop();
             return status;
         }
-        catia.start();
+        // Started for a client: CATIA runs once the client has made its application.
+        catia.control({{"op", "availability"}, {"value", "startable"}});
+        catia.start(true);
         WaitForSingleObject(state.noClients, INFINITE);
         catia.stop();
     } catch (const std::exception& e) {

@@ -126,7 +126,8 @@ ServedCatia::~ServedCatia() {
     delete static_cast<ApplicationFactory*>(factory_);
 }
 
-void ServedCatia::start() {
+void ServedCatia::start(bool startedForClient) {
+    startedForClient_ = startedForClient;
     if (!classRegistered_) {
         classRegistered_ = SUCCEEDED(CoRegisterClassObject(applicationClassId, factory_, CLSCTX_LOCAL_SERVER,
                                                            REGCLS_MULTIPLEUSE, &classCookie_));
@@ -154,7 +155,9 @@ void ServedCatia::publishRunningObject() {
     }
     if (application && !running_) {
         win32::ComPtr<IDispatch> object = win32::ComPtr<IDispatch>::attach(ComObject::of(*application));
-        running_ = SUCCEEDED(RegisterActiveObject(object.get(), applicationClassId, ACTIVEOBJECT_STRONG, &runningCookie_));
+        running_ = SUCCEEDED(RegisterActiveObject(object.get(), applicationClassId,
+                                                  startedForClient_ ? ACTIVEOBJECT_WEAK : ACTIVEOBJECT_STRONG,
+                                                  &runningCookie_));
     } else if (!application && running_) {
         RevokeActiveObject(runningCookie_, nullptr);
         running_ = false;

@@ -26,8 +26,9 @@ public:
     ServedCatia(const ServedCatia&) = delete;
     ServedCatia& operator=(const ServedCatia&) = delete;
 
-    // Registers the class object (and the running object, when CATIA runs).
-    void start();
+    // Registers the class object (and the running object, when CATIA runs). A CATIA that COM
+    // started for a client lists its application weakly, so that it ends when its clients let go.
+    void start(bool startedForClient = false);
     // Revokes both.
     void stop();
 
@@ -51,6 +52,7 @@ private:
     DWORD runningCookie_ = 0;
     bool classRegistered_ = false;
     bool running_ = false;
+    bool startedForClient_ = false;
     // The clock of the machine that controls this CATIA, as of its last request.
     double clock_ = 0;
     IClassFactory* factory_ = nullptr;

@@ -35,6 +35,20 @@ fs::path worldFolder() {
     return {};
 }
 
+// No runner: COM starts the registered server (-Embedding) for CreateObject, and the new
+// CATIA is then the running one. (First: under Wine, a server killed by an earlier test can
+// leave its class registered for a while.)
+TEST(ComServerStartedByCom, CreateObjectStartsCatiaWhichThenRuns) {
+    ComApartment apartment;
+    ComObjectFactory factory;
+    Object created = factory.createObject("CATIA.Application");
+    EXPECT_EQ(created.typeName(), "Application");
+    EXPECT_FALSE(created.get("Visible").toBool());
+    created.put("Visible", true);
+    EXPECT_TRUE(factory.getActiveObject("CATIA.Application").is(created));
+    EXPECT_THROW(factory.createObject("NoSuch.Application"), automation::Error);
+}
+
 // A simulated CATIA of its own for each test, over a copy of the sample world, running.
 class ComClient : public ::testing::Test {
 protected:
@@ -199,21 +213,15 @@ TEST_F(ComClient, ACatiaThatWentAwayIsReportedAsGone) {
             EXPECT_TRUE(automation::isServerGone(e.code())) << e.code() << " " << e.description();
         }
     }
-    EXPECT_THROW(factory_.getActiveObject("CATIA.Application"), automation::Error);
+    // The running object table may still list the dead CATIA: then its object fails as gone.
+    try {
+        factory_.getActiveObject("CATIA.Application").get("Visible");
+        FAIL() << "a dead CATIA answered";
+    } catch (const automation::Error& e) {
+        EXPECT_TRUE(e.code() == automation::errc::cannotCreateObject || automation::isServerGone(e.code()))
+            << e.code() << " " << e.description();
+    }
     process_.reset();
-}
-
-// No runner: COM starts the registered server (-Embedding) for CreateObject, and the new
-// CATIA is then the running one.
-TEST(ComServerStartedByCom, CreateObjectStartsCatiaWhichThenRuns) {
-    ComApartment apartment;
-    ComObjectFactory factory;
-    Object created = factory.createObject("CATIA.Application");
-    EXPECT_EQ(created.typeName(), "Application");
-    EXPECT_FALSE(created.get("Visible").toBool());
-    created.put("Visible", true);
-    EXPECT_TRUE(factory.getActiveObject("CATIA.Application").is(created));
-    EXPECT_THROW(factory.createObject("NoSuch.Application"), automation::Error);
 }
 
 }  // namespace
