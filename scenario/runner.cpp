@@ -62,21 +62,22 @@ void copyWorld(const fs::path& from, const fs::path& to) {
 
 }  // namespace
 
-Runner::Runner(fs::path scriptFolder, fs::path workspace, platform::Transcript::Listener listener)
+Runner::Runner(fs::path scriptFolder, fs::path workspace, platform::Transcript::Listener listener,
+               const CatiaMaker& makeCatia)
     : scriptFolder_(std::move(scriptFolder)),
       disk_(std::move(workspace)),
       services_(disk_, transcript_),
-      catia_(disk_, transcript_),
+      catia_(makeCatia ? makeCatia(disk_, transcript_) : std::make_unique<sim::SimCatia>(disk_, transcript_)),
       windows_(services_) {
     transcript_.setListener(std::move(listener));
-    catia_.setClock([this] { return services_.clock(); });
+    catia_->setClock([this] { return services_.clock(); });
     disk_.createFolder("C:\\");
 }
 
 Runner::~Runner() = default;
 
 void Runner::logCalls(std::function<void(const std::string& line)> sink) {
-    catia_.observeCalls([this, sink = std::move(sink)](std::string_view typeName, std::string_view member) {
+    catia_->observeCalls([this, sink = std::move(sink)](std::string_view typeName, std::string_view member) {
         sink(std::to_string(currentLine_) + ' ' + std::string(typeName) + '.' + std::string(member));
     });
 }
@@ -155,40 +156,40 @@ void Runner::programFolder(const Args& args) {
 void Runner::catia(const Args& args) {
     requireBeforeStart("catia");
     expectCount(args, 1, 1, "catia running|startable|absent");
-    if (args[0] == "running") catia_.setAvailability(sim::Availability::Running);
-    else if (args[0] == "startable") catia_.setAvailability(sim::Availability::Startable);
-    else if (args[0] == "absent") catia_.setAvailability(sim::Availability::Absent);
+    if (args[0] == "running") catia_->setAvailability(sim::Availability::Running);
+    else if (args[0] == "startable") catia_->setAvailability(sim::Availability::Startable);
+    else if (args[0] == "absent") catia_->setAvailability(sim::Availability::Absent);
     else fault("catia must be running, startable or absent");
 }
 
 void Runner::language(const Args& args) {
     expectCount(args, 1, 1, "language english|chinese");
-    if (args[0] == "english") catia_.setLanguage(sim::Language::English);
-    else if (args[0] == "chinese") catia_.setLanguage(sim::Language::Chinese);
+    if (args[0] == "english") catia_->setLanguage(sim::Language::English);
+    else if (args[0] == "chinese") catia_->setLanguage(sim::Language::Chinese);
     else fault("language must be english or chinese");
 }
 
 void Runner::statusBar(const Args& args) {
     expectCount(args, 1, 1, "statusbar TEXT");
-    catia_.setStatusBar(args[0]);
+    catia_->setStatusBar(args[0]);
 }
 
 void Runner::open(const Args& args) {
     expectCount(args, 1, 1, "open PATH");
-    catia_.open(args[0]);
+    catia_->open(args[0]);
 }
 
 void Runner::newDocument(const Args& args) {
     expectCount(args, 1, 1, "new part|product|drawing");
-    if (args[0] == "part") catia_.newDocument(sim::NewDocumentKind::Part);
-    else if (args[0] == "product") catia_.newDocument(sim::NewDocumentKind::Product);
-    else if (args[0] == "drawing") catia_.newDocument(sim::NewDocumentKind::Drawing);
+    if (args[0] == "part") catia_->newDocument(sim::NewDocumentKind::Part);
+    else if (args[0] == "product") catia_->newDocument(sim::NewDocumentKind::Product);
+    else if (args[0] == "drawing") catia_->newDocument(sim::NewDocumentKind::Drawing);
     else fault("new takes part, product or drawing");
 }
 
 void Runner::activate(const Args& args) {
     expectCount(args, 1, 1, "activate NAME");
-    catia_.activate(args[0]);
+    catia_->activate(args[0]);
 }
 
 void Runner::today(const Args& args) {
@@ -216,14 +217,14 @@ void Runner::screen(const Args& args) {
 void Runner::alerts(const Args& args) {
     expectCount(args, 1, 1, "alerts on|off");
     if (args[0] != "on" && args[0] != "off") fault("alerts must be on or off");
-    catia_.setDisplayFileAlerts(args[0] == "on");
+    catia_->setDisplayFileAlerts(args[0] == "on");
 }
 
 void Runner::dialogDelay(const Args& args) {
     expectCount(args, 1, 1, "dialogdelay SECONDS");
     double seconds = parseDouble(args[0], "SECONDS");
     if (seconds < 0) fault("SECONDS must not be negative");
-    catia_.setDialogDelay(seconds);
+    catia_->setDialogDelay(seconds);
 }
 
 // --- What the person and the world will do next ------------------------------------------
@@ -264,20 +265,20 @@ void Runner::pick(const Args& args) {
         ++rest;
     }
     answer.paths.assign(rest, args.end());
-    catia_.queuePick(std::move(answer));
+    catia_->queuePick(std::move(answer));
 }
 
 void Runner::fail(const Args& args) {
     expectCount(args, 1, 2, "fail TYPE.MEMBER [N] | fail catia");
     if (args[0] == "catia" && args.size() == 1) {
-        catia_.failEverything();
+        catia_->failEverything();
         return;
     }
     std::size_t dot = args[0].find('.');
     if (dot == std::string::npos || dot == 0 || dot + 1 == args[0].size()) fault("fail takes TYPE.MEMBER");
     int n = args.size() == 2 ? parseInt(args[1], "N") : 1;
     if (n < 1) fault("N must be 1 or more");
-    catia_.failCall(args[0].substr(0, dot), args[0].substr(dot + 1), n);
+    catia_->failCall(args[0].substr(0, dot), args[0].substr(dot + 1), n);
 }
 
 void Runner::deleteFile(const Args& args) {
@@ -296,7 +297,7 @@ void Runner::writeFile(const Args& args) {
 
 void Runner::launch() {
     if (programName_.empty()) fault("no program chosen before start");
-    Machine machine{services_, catia_.factory(), windows_, catia_.windowMessages(), programFolder_};
+    Machine machine{services_, catia_->factory(), windows_, catia_->windowMessages(), programFolder_};
     runHandler([&] { instance_ = programLaunchers().at(programName_).launch(machine); });
 }
 
@@ -395,10 +396,10 @@ void Runner::dump(const Args& args) {
         transcript_.record(dumpWindow(form, services_.isTopMost(form.hWnd())));
     } else if (what == "catia") {
         expectCount(args, 1, 1, "dump catia");
-        transcript_.record(catia_.dumpCatia());
+        transcript_.record(catia_->dumpCatia());
     } else if (what == "document") {
         expectCount(args, 2, 2, "dump document NAME|active");
-        if (auto document = catia_.dumpDocument(args[1])) {
+        if (auto document = catia_->dumpDocument(args[1])) {
             transcript_.record(*document);
         } else {
             Json e = platform::Transcript::event("document");

@@ -21,9 +21,14 @@ namespace qvl::scenario {
 // its window and prints what happens as transcript events.
 class Runner {
 public:
+    // Makes the machine's CATIA over the simulated disk; by default the simulated CATIA in
+    // this process.
+    using CatiaMaker =
+        std::function<std::unique_ptr<sim::CatiaMachine>(platform::VirtualDisk&, platform::Transcript&)>;
+
     // `scriptFolder` resolves `world` folders; `workspace` holds the simulated disk.
     Runner(std::filesystem::path scriptFolder, std::filesystem::path workspace,
-           platform::Transcript::Listener listener);
+           platform::Transcript::Listener listener, const CatiaMaker& makeCatia = {});
     ~Runner();
 
     // Runs every line; a fault of the script throws ScriptError with its line.
@@ -87,7 +92,7 @@ private:
     platform::VirtualDisk disk_;
     platform::Transcript transcript_;
     platform::HeadlessServices services_;
-    sim::SimCatia catia_;
+    std::unique_ptr<sim::CatiaMachine> catia_;
     ui::HeadlessWindowSystem windows_;
     std::string programName_;
     std::string programFolder_ = "C:\\QVL";

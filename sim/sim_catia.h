@@ -11,6 +11,7 @@
 #include "headless/transcript.h"
 #include "headless/virtual_disk.h"
 #include "common/winmsg/window_messages.h"
+#include "sim/catia_machine.h"
 #include "sim/catia_types.h"
 
 namespace qvl::sim {
@@ -22,7 +23,7 @@ class SimulatedCatia;
 //
 // Errors of the setup itself (a world file that cannot be read, a document name that is not
 // open) throw platform::ScriptFault; errors of the programs' calls throw automation::Error.
-class SimCatia {
+class SimCatia : public CatiaMachine {
 public:
     SimCatia(platform::VirtualDisk& disk, platform::Transcript& transcript);
     ~SimCatia();
@@ -30,41 +31,41 @@ public:
     SimCatia& operator=(const SimCatia&) = delete;
 
     // GetObject(, "CATIA.Application") and CreateObject("CATIA.Application").
-    automation::ObjectFactory& factory();
+    automation::ObjectFactory& factory() override;
 
     // The machine.
-    void setAvailability(Availability availability);
-    void setLanguage(Language language);
-    void setStatusBar(std::string text);
-    void setDisplayFileAlerts(bool on);
+    void setAvailability(Availability availability) override;
+    void setLanguage(Language language) override;
+    void setStatusBar(std::string text) override;
+    void setDisplayFileAlerts(bool on) override;
 
     // What the person does in CATIA.
-    void open(const std::string& windowsPath);
-    void newDocument(NewDocumentKind kind);
-    void activate(const std::string& documentName);
-    void queuePick(PickAnswer answer);
+    void open(const std::string& windowsPath) override;
+    void newDocument(NewDocumentKind kind) override;
+    void activate(const std::string& documentName) override;
+    void queuePick(PickAnswer answer) override;
     bool hasQueuedPicks() const;
 
     // Fault injection: the n-th call from now (1 = the next) of `member` on an object whose type
     // name is `typeName` fails; `failEverything` makes every later call fail (CATIA went away).
-    void failCall(const std::string& typeName, const std::string& member, int n = 1);
-    void failEverything();
+    void failCall(const std::string& typeName, const std::string& member, int n = 1) override;
+    void failEverything() override;
     // Tells `observer` the type name and member of every call that the programs make.
-    void observeCalls(std::function<void(std::string_view typeName, std::string_view member)> observer);
+    void observeCalls(std::function<void(std::string_view typeName, std::string_view member)> observer) override;
 
     // CATIA's dialogs as other programs reach them through window messages.
-    winmsg::WindowMessages& windowMessages();
+    winmsg::WindowMessages& windowMessages() override;
     // The machine's clock (seconds), on which dialogs appear after their delay.
-    void setClock(std::function<double()> clock);
+    void setClock(std::function<double()> clock) override;
     // How long after its command the graph-tree-reordering dialog appears.
-    void setDialogDelay(double seconds);
+    void setDialogDelay(double seconds) override;
 
     // Inspection, as the scenario's dump commands print it.
-    platform::Json dumpCatia() const;
+    platform::Json dumpCatia() const override;
     // `nameOrActive` is "active" or a document's file name; besides the open documents, a
     // document that CATIA loaded for an open assembly can be inspected. nullopt when no such
     // document is loaded (or no document is active).
-    std::optional<platform::Json> dumpDocument(const std::string& nameOrActive) const;
+    std::optional<platform::Json> dumpDocument(const std::string& nameOrActive) const override;
 
 private:
     std::unique_ptr<SimulatedCatia> impl_;

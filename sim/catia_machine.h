@@ -1,0 +1,52 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "common/automation/object_factory.h"
+#include "headless/transcript.h"
+#include "common/winmsg/window_messages.h"
+#include "sim/catia_types.h"
+
+namespace qvl::sim {
+
+// The CATIA installation of a machine, as a scenario sets it up and inspects it: the
+// in-process simulated CATIA (SimCatia), or the same simulator in a process of its own that
+// the programs reach over COM.
+class CatiaMachine {
+public:
+    virtual ~CatiaMachine() = default;
+
+    // GetObject(, "CATIA.Application") and CreateObject("CATIA.Application").
+    virtual automation::ObjectFactory& factory() = 0;
+
+    virtual void setAvailability(Availability availability) = 0;
+    virtual void setLanguage(Language language) = 0;
+    virtual void setStatusBar(std::string text) = 0;
+    virtual void setDisplayFileAlerts(bool on) = 0;
+
+    virtual void open(const std::string& windowsPath) = 0;
+    virtual void newDocument(NewDocumentKind kind) = 0;
+    virtual void activate(const std::string& documentName) = 0;
+    virtual void queuePick(PickAnswer answer) = 0;
+
+    virtual void failCall(const std::string& typeName, const std::string& member, int n = 1) = 0;
+    virtual void failEverything() = 0;
+    // Tells `observer` the type name and member of every call that the programs make; a CATIA
+    // that cannot tell refuses.
+    virtual void observeCalls(std::function<void(std::string_view typeName, std::string_view member)>) {
+        throw std::runtime_error("this CATIA cannot list the calls it receives");
+    }
+
+    virtual winmsg::WindowMessages& windowMessages() = 0;
+    virtual void setClock(std::function<double()> clock) = 0;
+    virtual void setDialogDelay(double seconds) = 0;
+
+    virtual platform::Json dumpCatia() const = 0;
+    virtual std::optional<platform::Json> dumpDocument(const std::string& nameOrActive) const = 0;
+};
+
+}  // namespace qvl::sim

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "scenario/runner.h"
+#include "sim/com_server/catia_process.h"
+#include "win32/base/com_apartment.h"
+
+namespace qvl::simcatia {
+
+// What a scenario run over COM needs in the runner's process: COM, and the simulated CATIA
+// started once for the run over the run's workspace.
+class ComScenario {
+public:
+    explicit ComScenario(const std::filesystem::path& workspace);
+
+    // Makes the runner's CATIA: the one in the server process.
+    scenario::Runner::CatiaMaker catiaMaker();
+    // Hands on what happened in CATIA since the last call, one transcript line each.
+    void takeEvents(const std::function<void(const std::string&)>& take) { process_.takeEvents(take); }
+    // The calls the server received, by kind.
+    platform::Json serverCalls() { return process_.request({{"op", "calls"}}); }
+
+private:
+    win32::ComApartment apartment_;
+    CatiaProcess process_;
+};
+
+}  // namespace qvl::simcatia
