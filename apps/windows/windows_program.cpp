@@ -1,6 +1,6 @@
 #include "apps/windows/windows_program.h"
 
-#include "apps/windows/catia_factory.h"
+#include "win32/automation/com_object_factory.h"
 #include "win32/platform/program_folder.h"
 #include "win32/platform/win32_services.h"
 #include "win32/ui/event_guard.h"
@@ -13,7 +13,7 @@ namespace qvl::apps {
 int runWindowsProgram(const std::string& title, const Launcher& launch) {
     win32::GuiSession session;
     win32::Win32Services services;
-    CatiaFactory catiaFactory;
+    win32::ComObjectFactory catiaFactory;
     win32::Win32WindowMessages windowMessages;
     win32::Win32WindowSystem windows(title);
     Machine machine{services, catiaFactory, windows, windowMessages, win32::executableFolder()};

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "apps/windows/no_catia_factory.h"
+#include "tests/win32/no_catia_factory.h"
 #include "common/automation/error.h"
 #include "common/catia/window_placement.h"
 #include "tests/win32/no_window_messages.h"
