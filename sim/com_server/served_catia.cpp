@@ -10,6 +10,7 @@
 #include "sim/com_server/server_calls.h"
 #include "sim/com_server/simcatia_ids.h"
 #include "win32/base/com_ptr.h"
+#include "win32/base/com_unowned_object.h"
 
 namespace qvl::simcatia {
 
@@ -17,21 +18,9 @@ using platform::Json;
 
 namespace {
 
-class ApplicationFactory final : public IClassFactory {
+class ApplicationFactory final : public win32::UnownedComObject<IClassFactory, IID_IClassFactory> {
 public:
     explicit ApplicationFactory(ServedCatia& catia) : catia_(catia) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-            *out = static_cast<IClassFactory*>(this);
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    // Owned by ServedCatia; COM's references do not own it.
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
 
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
         *out = nullptr;

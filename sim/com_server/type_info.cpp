@@ -8,25 +8,14 @@
 #include "sim/com_server/server_calls.h"
 #include "win32/base/com_bstr.h"
 #include "win32/base/wide_text.h"
+#include "win32/base/com_unowned_object.h"
 
 namespace qvl::simcatia {
 namespace {
 
-class NamedTypeInfo : public ITypeInfo {
+class NamedTypeInfo : public win32::UnownedComObject<ITypeInfo, IID_ITypeInfo> {
 public:
     explicit NamedTypeInfo(std::string name) : name_(std::move(name)) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (iid == IID_IUnknown || iid == IID_ITypeInfo) {
-            *out = static_cast<ITypeInfo*>(this);
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    // Lives as long as the process: references do not own it.
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
 
     HRESULT STDMETHODCALLTYPE GetDocumentation(MEMBERID id, BSTR* name, BSTR* doc, DWORD* help,
                                                BSTR* helpFile) override {

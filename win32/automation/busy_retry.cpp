@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "common/automation/hresult_errors.h"
+#include "win32/base/com_unowned_object.h"
 
 namespace qvl::win32 {
 namespace {
@@ -13,20 +14,8 @@ namespace {
 std::chrono::milliseconds timeout{20000};
 
 // Retries rejected calls while the busy timeout has not passed; lets every incoming call in.
-class RetryingFilter : public IMessageFilter {
+class RetryingFilter : public UnownedComObject<IMessageFilter, IID_IMessageFilter> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (iid == IID_IUnknown || iid == IID_IMessageFilter) {
-            *out = static_cast<IMessageFilter*>(this);
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    // The filter lives as long as the program; COM's references do not own it.
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-
     DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO) override {
         return SERVERCALL_ISHANDLED;
     }
