@@ -31,7 +31,7 @@ install_missing() {
     exit 1
   fi
   apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
 # Starts a virtual X display for this run when there is none; Wine's windows and its COM
