@@ -38,7 +38,7 @@ Quorvel toolbox for CATIA V5, version $version (64-bit Windows)
 
 Planwright.exe  drawings from CATPart and CATProduct models in batch
 Millsheet.exe   machining process sheets from CATIA NC manufacturing processes
-Orderloom.exe   sorts the children of a product in CATIA's specification tree
+Orderloom.exe   sorts the children of a product in CATIA's product tree
 
 Installing
 - Give each program a folder of its own that you may write to, for example
