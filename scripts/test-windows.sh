@@ -60,7 +60,8 @@ for script in samples/demo/*.scn; do
   fi
 done
 
-echo "scenarios over COM: $count run, ${#failed[@]} failed, $((SECONDS - started)) s"
 for failure in "${failed[@]}"; do echo "  FAILED: $failure"; done
+echo "scenarios over COM played in $((SECONDS - started)) s"
+echo "COM: $((count - ${#failed[@]})) passed, ${#failed[@]} failed"
 ((${#failed[@]} == 0)) || status=1
 exit "$status"
