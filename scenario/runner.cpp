@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "common/automation/error.h"
+#include "common/automation/run_time_error.h"
 #include "headless/script_fault.h"
 #include "common/platform/windows_path.h"
 #include "common/text/gbk.h"
@@ -328,8 +329,7 @@ void Runner::runHandler(const std::function<void()>& handler) {
     } catch (const automation::Error& e) {
         // An error that reached the window's event loop: the run-time error box of the program.
         const std::string& programTitle = programLaunchers().at(programName_).title;
-        services_.messageBox("Run-time error '" + std::to_string(e.code()) + "':\r\n\r\n" + e.description(),
-                             programTitle, 16);
+        services_.messageBox(automation::runTimeErrorText(e), programTitle, automation::runTimeErrorStyle);
     }
 }
 
