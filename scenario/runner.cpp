@@ -3,12 +3,11 @@
 #include <charconv>
 #include <system_error>
 
-#include "common/automation/error.h"
-#include "common/automation/run_time_error.h"
 #include "headless/script_fault.h"
 #include "common/platform/windows_path.h"
 #include "common/text/gbk.h"
-#include "scenario/control_dump.h"
+#include "scenario/headless_person.h"
+#include "scenario/programs.h"
 
 namespace qvl::scenario {
 
@@ -64,18 +63,18 @@ void copyWorld(const fs::path& from, const fs::path& to) {
 }  // namespace
 
 Runner::Runner(fs::path scriptFolder, fs::path workspace, platform::Transcript::Listener listener,
-               const CatiaMaker& makeCatia)
+               const CatiaMaker& makeCatia, const PersonMaker& makePerson)
     : scriptFolder_(std::move(scriptFolder)),
       disk_(std::move(workspace)),
-      services_(disk_, transcript_),
       catia_(makeCatia ? makeCatia(disk_, transcript_) : std::make_unique<sim::SimCatia>(disk_, transcript_)),
-      windows_(services_) {
+      person_(makePerson ? makePerson(disk_, transcript_, *catia_)
+                         : std::make_unique<HeadlessPerson>(disk_, transcript_, *catia_)) {
     transcript_.setListener(std::move(listener));
-    catia_->setClock([this] { return services_.clock(); });
     disk_.createFolder("C:\\");
 }
 
 Runner::~Runner() = default;
+
 
 void Runner::logCalls(std::function<void(const std::string& line)> sink) {
     catia_->observeCalls([this, sink = std::move(sink)](std::string_view typeName, std::string_view member) {
@@ -196,7 +195,7 @@ void Runner::activate(const Args& args) {
 void Runner::today(const Args& args) {
     requireBeforeStart("today");
     expectCount(args, 1, 1, "today TEXT");
-    services_.setToday(args[0]);
+    person_->setToday(args[0]);
 }
 
 void Runner::random(const Args& args) {
@@ -204,7 +203,7 @@ void Runner::random(const Args& args) {
     expectCount(args, 1, 1, "random R");
     double value = parseDouble(args[0], "R");
     if (value < 0 || value >= 1) fault("R must lie in [0, 1)");
-    services_.setFixedRandom(value);
+    person_->setFixedRandom(value);
 }
 
 void Runner::screen(const Args& args) {
@@ -212,7 +211,7 @@ void Runner::screen(const Args& args) {
     expectCount(args, 1, 1, "screen WIDTH");
     int width = parseInt(args[0], "WIDTH");
     if (width <= 0) fault("WIDTH must be positive");
-    services_.setScreenWidthPixels(width);
+    person_->setScreenWidthPixels(width);
 }
 
 void Runner::alerts(const Args& args) {
@@ -235,18 +234,18 @@ void Runner::answer(const Args& args) {
     const std::string& kind = args[0];
     if (kind == "input") {
         expectCount(args, 2, 2, "answer input TEXT|cancel");
-        services_.queueInput(args[1] == "cancel" ? std::nullopt : std::optional<std::string>(args[1]));
+        person_->queueInput(args[1] == "cancel" ? std::nullopt : std::optional<std::string>(args[1]));
     } else if (kind == "folder") {
         expectCount(args, 2, 2, "answer folder PATH|cancel|virtual");
-        using Answer = platform::HeadlessServices::FolderAnswer;
-        if (args[1] == "cancel") services_.queueFolder({Answer::Kind::Cancel, ""});
-        else if (args[1] == "virtual") services_.queueFolder({Answer::Kind::Virtual, ""});
-        else services_.queueFolder({Answer::Kind::Path, args[1]});
+        using Answer = Person::FolderAnswer;
+        if (args[1] == "cancel") person_->queueFolder({Answer::Kind::Cancel, ""});
+        else if (args[1] == "virtual") person_->queueFolder({Answer::Kind::Virtual, ""});
+        else person_->queueFolder({Answer::Kind::Path, args[1]});
     } else if (kind == "files") {
         if (args.size() == 2 && args[1] == "cancel") {
-            services_.queueFiles(std::nullopt);
+            person_->queueFiles(std::nullopt);
         } else {
-            services_.queueFiles(std::vector<std::string>(args.begin() + 1, args.end()));
+            person_->queueFiles(std::vector<std::string>(args.begin() + 1, args.end()));
         }
     } else {
         fault("answer takes input, folder or files");
@@ -298,8 +297,7 @@ void Runner::writeFile(const Args& args) {
 
 void Runner::launch() {
     if (programName_.empty()) fault("no program chosen before start");
-    Machine machine{services_, catia_->factory(), windows_, catia_->windowMessages(), programFolder_};
-    runHandler([&] { instance_ = programLaunchers().at(programName_).launch(machine); });
+    person_->start(programName_, programFolder_);
 }
 
 void Runner::start(const Args& args) {
@@ -312,75 +310,42 @@ void Runner::start(const Args& args) {
 void Runner::restart(const Args& args) {
     expectCount(args, 0, 0, "restart");
     if (!started_) fault("restart needs a started program");
-    instance_.reset();
+    person_->close();
     launch();
-}
-
-ui::Control& Runner::control(const std::string& name) {
-    if (!instance_) fault("the program is not running");
-    ui::Control* found = instance_->mainWindow().find(name);
-    if (!found) fault("unknown control: " + name);
-    return *found;
-}
-
-void Runner::runHandler(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const automation::Error& e) {
-        // An error that reached the window's event loop: the run-time error box of the program.
-        const std::string& programTitle = programLaunchers().at(programName_).title;
-        services_.messageBox(automation::runTimeErrorText(e), programTitle, automation::runTimeErrorStyle);
-    }
 }
 
 void Runner::set(const Args& args) {
     expectCount(args, 2, 2, "set CONTROL TEXT");
-    ui::Control& c = control(args[0]);
-    if (!c.hasText()) fault(args[0] + " is no text box or combo box");
-    c.setText(args[1]);
+    person_->set(args[0], args[1]);
 }
 
 void Runner::check(const Args& args) {
     expectCount(args, 2, 2, "check CONTROL 0|1|2");
-    ui::Control& c = control(args[0]);
-    if (c.kind() != ui::ControlKind::CheckBox) fault(args[0] + " is no check box");
     int value = parseInt(args[1], "the value");
     if (value < 0 || value > 2) fault("a check box takes 0, 1 or 2");
-    runHandler([&] { c.setValue(value); });
+    person_->check(args[0], value);
 }
 
 void Runner::choose(const Args& args) {
     expectCount(args, 1, 1, "choose CONTROL");
-    ui::Control& c = control(args[0]);
-    if (c.kind() != ui::ControlKind::Option) fault(args[0] + " is no option button");
-    runHandler([&] { c.setValue(1); });
+    person_->choose(args[0]);
 }
 
 void Runner::select(const Args& args) {
     if (args.empty()) fault("usage: select CONTROL INDEX...");
-    ui::Control& c = control(args[0]);
-    if (c.kind() != ui::ControlKind::ListBox) fault(args[0] + " is no list box");
-    std::vector<int> indexes;
-    for (auto it = args.begin() + 1; it != args.end(); ++it) {
-        int index = parseInt(*it, "INDEX");
-        if (index < 0 || index >= c.listCount()) fault("no line " + *it + " in " + args[0]);
-        indexes.push_back(index);
-    }
-    for (int i = 0; i < c.listCount(); ++i) c.setSelected(i, false);
-    for (int index : indexes) c.setSelected(index, true);
+    std::vector<int> lines;
+    for (auto it = args.begin() + 1; it != args.end(); ++it) lines.push_back(parseInt(*it, "INDEX"));
+    person_->select(args[0], lines);
 }
 
 void Runner::click(const Args& args) {
     expectCount(args, 1, 1, "click CONTROL");
-    ui::Control& c = control(args[0]);
-    // A disabled control does not react to the mouse.
-    if (c.enabled()) runHandler([&] { c.click(); });
+    person_->click(args[0]);
 }
 
 void Runner::dblclick(const Args& args) {
     expectCount(args, 1, 1, "dblclick CONTROL");
-    ui::Control& c = control(args[0]);
-    if (c.enabled()) runHandler([&] { c.dblClick(); });
+    person_->dblclick(args[0]);
 }
 
 // --- Inspection -----------------------------------------------------------------------------
@@ -390,10 +355,7 @@ void Runner::dump(const Args& args) {
     const std::string& what = args[0];
     if (what == "window") {
         expectCount(args, 1, 1, "dump window");
-        if (!instance_) fault("the program is not running");
-        ui::Form& form = instance_->mainWindow();
-        for (const auto& c : form.controls()) transcript_.record(dumpControl(*c));
-        transcript_.record(dumpWindow(form, services_.isTopMost(form.hWnd())));
+        for (Json& event : person_->dumpWindow()) transcript_.record(std::move(event));
     } else if (what == "catia") {
         expectCount(args, 1, 1, "dump catia");
         transcript_.record(catia_->dumpCatia());
@@ -433,7 +395,7 @@ void Runner::dump(const Args& args) {
         transcript_.record(std::move(e));
     } else {
         expectCount(args, 1, 1, "dump CONTROL");
-        transcript_.record(dumpControl(control(what)));
+        transcript_.record(person_->dumpControl(what));
     }
 }
 

@@ -7,11 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "headless/headless_services.h"
-#include "headless/headless_window_system.h"
 #include "headless/transcript.h"
 #include "headless/virtual_disk.h"
-#include "scenario/programs.h"
+#include "scenario/person.h"
 #include "scenario/script.h"
 #include "sim/sim_catia.h"
 
@@ -26,9 +24,15 @@ public:
     using CatiaMaker =
         std::function<std::unique_ptr<sim::CatiaMachine>(platform::VirtualDisk&, platform::Transcript&)>;
 
+    // Makes the person at the program's window; by default the person at a program that runs
+    // in this process on the headless machine.
+    using PersonMaker = std::function<std::unique_ptr<Person>(platform::VirtualDisk&, platform::Transcript&,
+                                                              sim::CatiaMachine&)>;
+
     // `scriptFolder` resolves `world` folders; `workspace` holds the simulated disk.
     Runner(std::filesystem::path scriptFolder, std::filesystem::path workspace,
-           platform::Transcript::Listener listener, const CatiaMaker& makeCatia = {});
+           platform::Transcript::Listener listener, const CatiaMaker& makeCatia = {},
+           const PersonMaker& makePerson = {});
     ~Runner();
 
     // Runs every line; a fault of the script throws ScriptError with its line.
@@ -80,23 +84,17 @@ private:
     void dump(const Args& args);
 
     void launch();
-    ui::Control& control(const std::string& name);
     void requireBeforeStart(const char* command) const;
-    // Runs a handler of the program; an error that no handler trapped is shown as the
-    // run-time error message the program would show.
-    void runHandler(const std::function<void()>& handler);
 
     static const std::map<std::string, Command>& commands();
 
     std::filesystem::path scriptFolder_;
     platform::VirtualDisk disk_;
     platform::Transcript transcript_;
-    platform::HeadlessServices services_;
     std::unique_ptr<sim::CatiaMachine> catia_;
-    ui::HeadlessWindowSystem windows_;
+    std::unique_ptr<Person> person_;
     std::string programName_;
     std::string programFolder_ = "C:\\QVL";
-    std::unique_ptr<ProgramInstance> instance_;
     bool started_ = false;
     int currentLine_ = 0;
 };
