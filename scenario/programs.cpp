@@ -11,9 +11,12 @@ namespace qvl::scenario {
 
 const std::map<std::string, ProgramEntry>& programLaunchers() {
     static const std::map<std::string, ProgramEntry> programs{
-        {"planwright", {apps::launchPlanwright, planwright::connectionPolicy().title}},
-        {"millsheet", {apps::launchMillsheet, millsheet::connectionPolicy().title}},
-        {"orderloom", {apps::launchOrderloom, orderloom::connectionPolicy().title}},
+        {"planwright", {apps::launchPlanwright, planwright::connectionPolicy().title, apps::makePlanwrightWindow,
+                        planwright::connectionPolicy, "Planwright.exe"}},
+        {"millsheet", {apps::launchMillsheet, millsheet::connectionPolicy().title, apps::makeMillsheetWindow,
+                       millsheet::connectionPolicy, "Millsheet.exe"}},
+        {"orderloom", {apps::launchOrderloom, orderloom::connectionPolicy().title, apps::makeOrderloomWindow,
+                       orderloom::connectionPolicy, "Orderloom.exe"}},
     };
     return programs;
 }

@@ -52,11 +52,25 @@ bool isDocumentFile(const std::string& path) {
     return false;
 }
 
-// Copies a world folder onto the disk, merging with what is there.
+// Copies a world folder onto the disk, merging with what is there. Each drive is copied into
+// the disk's drive folder, which may be a link to the drive of a real machine.
 void copyWorld(const fs::path& from, const fs::path& to) {
     std::error_code ec;
     if (!fs::is_directory(from, ec)) fault("the world folder does not exist: " + platform::utf8FromPath(from));
-    fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
+    for (const auto& drive : fs::directory_iterator(from, ec)) {
+        fs::path target = to / drive.path().filename();
+        if (!drive.is_directory(ec)) {
+            fs::copy(drive.path(), target, fs::copy_options::overwrite_existing, ec);
+        } else {
+            fs::create_directories(target, ec);
+            for (const auto& entry : fs::directory_iterator(drive.path(), ec)) {
+                fs::copy(entry.path(), target / entry.path().filename(),
+                         fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
+                if (ec) break;
+            }
+        }
+        if (ec) break;
+    }
     if (ec) fault("the world folder cannot be copied: " + ec.message());
 }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the layout rules of the source tree (README, "Layout"):
-# - Windows headers are included only in win32/, sim/com_server/ and tests/win32/;
+# - Windows headers are included only in win32/, sim/com_server/, drive/ and tests/win32/;
 # - neither drawing program includes the other's headers;
 # - the interfaces (common/) and the programs include nothing of the headless machine
 #   (headless/) or of the simulated CATIA (sim/).
@@ -29,9 +29,9 @@ includes() {
 }
 
 windows_headers='windows\.h|ole2\.h|oleauto\.h|objbase\.h|shlobj\.h|commctrl\.h'
-mapfile -t outside < <(sources . ':!win32/' ':!sim/com_server/' ':!tests/win32/')
+mapfile -t outside < <(sources . ':!win32/' ':!sim/com_server/' ':!tests/win32/' ':!drive/')
 includes -i "(.*/)?($windows_headers)" "${outside[@]}" |
-  offend "Windows headers outside win32/, sim/com_server/ and tests/win32/" || status=1
+  offend "Windows headers outside win32/, sim/com_server/, drive/ and tests/win32/" || status=1
 
 mapfile -t millsheet < <(sources millsheet/)
 includes "" 'planwright/.*' "${millsheet[@]}" | offend "millsheet/ includes planwright/" || status=1

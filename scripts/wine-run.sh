@@ -20,7 +20,7 @@ program="$1"
 shift
 
 install_missing() {
-  local needed=(wine wine64 xvfb xauth fonts-wqy-microhei fonts-wine) missing=()
+  local needed=(wine wine64 xvfb xauth fonts-wqy-microhei fonts-wine faketime) missing=()
   for package in "${needed[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
   done
@@ -98,6 +98,16 @@ substitute_fonts() {
   touch "$WINEPREFIX/.qvl-fonts"
 }
 
+# Dates as a Chinese Windows writes them (2026/12/7), whatever the host's language.
+set_date_format() {
+  [ -f "$WINEPREFIX/.qvl-dates" ] && return 0
+  local reg="$WINEPREFIX/qvl-dates.reg"
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\International]\r\n"sShortDate"="yyyy/M/d"\r\n' >"$reg"
+  wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.qvl-dates"
+}
+
 # Registers the simulated CATIA as the local server of "CATIA.Application", when it is built.
 register_servers() {
   local server
@@ -106,6 +116,28 @@ register_servers() {
   local register="$root/sim/com_server/register.sh"
   [ -x "$register" ] || [ -f "$register" ] || return 0
   bash "$register" "$server"
+}
+
+# The drives of the programs' machine as folders of the build: D: to Y: are linked to
+# $build/wine-drives/D ... Y, and $build/wine-drives/C is the prefix's C: drive. The UI driver
+# (qvl-drive.exe) prepares a scenario's world there and the simulated CATIA reads it there;
+# QVL_DRIVES names the folder as Windows sees it.
+map_drives() {
+  local drives="$build/wine-drives" letter
+  mkdir -p "$drives"
+  [ -L "$drives/C" ] || ln -sfn "$WINEPREFIX/drive_c" "$drives/C"
+  for letter in D E F G H I J K L M N O P Q R S T U V W X Y; do
+    mkdir -p "$drives/$letter"
+    ln -sfn "$drives/$letter" "$WINEPREFIX/dosdevices/${letter,,}:"
+  done
+  local unix
+  unix="$(cd "$drives" && pwd)"
+  export QVL_DRIVES="Z:${unix//\//\\}"
+  # The driver sets the clock of the programs it starts through libfaketime.
+  local faketime
+  faketime="$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime\.so\.1$' | head -n 1 || true)"
+  [ -n "$faketime" ] && export QVL_FAKETIME="$faketime"
+  return 0
 }
 
 locate_program() {
@@ -140,7 +172,9 @@ flock 9
 start_display
 prepare_prefix
 substitute_fonts
+set_date_format
 register_servers
+map_drives
 # "--prepare" only makes the prefix ready (for a caller that puts files into it first).
 [ "$program" = "--prepare" ] && exit 0
 path="$(locate_program)"

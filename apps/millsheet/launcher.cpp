@@ -5,9 +5,13 @@
 
 namespace qvl::apps {
 
+std::unique_ptr<ui::Form> makeMillsheetWindow(Machine& machine, catia::Connection& connection) {
+    return std::make_unique<millsheet::MainFrm3>(connection, machine.services, machine.programFolder);
+}
+
 std::unique_ptr<ProgramInstance> launchMillsheet(Machine& machine) {
     return std::make_unique<RunningProgram>(machine, millsheet::connectionPolicy(), [&](catia::Connection& connection) {
-        return std::make_unique<millsheet::MainFrm3>(connection, machine.services, machine.programFolder);
+        return makeMillsheetWindow(machine, connection);
     });
 }
 

@@ -10,4 +10,7 @@ namespace qvl::apps {
 // (MainFrm3), shown through `Main`.
 std::unique_ptr<ProgramInstance> launchMillsheet(Machine& machine);
 
+// Millsheet's main window (MainFrm3) as its control table declares it, not yet loaded.
+std::unique_ptr<ui::Form> makeMillsheetWindow(Machine& machine, catia::Connection& connection);
+
 }  // namespace qvl::apps

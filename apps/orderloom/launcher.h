@@ -10,4 +10,7 @@ namespace qvl::apps {
 // (MainForm), shown through `Main`.
 std::unique_ptr<ProgramInstance> launchOrderloom(Machine& machine);
 
+// Orderloom's main window (MainForm) as its control table declares it, not yet loaded.
+std::unique_ptr<ui::Form> makeOrderloomWindow(Machine& machine, catia::Connection& connection);
+
 }  // namespace qvl::apps

@@ -5,9 +5,13 @@
 
 namespace qvl::apps {
 
+std::unique_ptr<ui::Form> makePlanwrightWindow(Machine& machine, catia::Connection& connection) {
+    return std::make_unique<planwright::MainFrm>(connection, machine.services, machine.programFolder);
+}
+
 std::unique_ptr<ProgramInstance> launchPlanwright(Machine& machine) {
     return std::make_unique<RunningProgram>(machine, planwright::connectionPolicy(), [&](catia::Connection& connection) {
-        return std::make_unique<planwright::MainFrm>(connection, machine.services, machine.programFolder);
+        return makePlanwrightWindow(machine, connection);
     });
 }
 

@@ -10,4 +10,7 @@ namespace qvl::apps {
 // (MainFrm), shown through `Main`.
 std::unique_ptr<ProgramInstance> launchPlanwright(Machine& machine);
 
+// Planwright's main window (MainFrm) as its control table declares it, not yet loaded.
+std::unique_ptr<ui::Form> makePlanwrightWindow(Machine& machine, catia::Connection& connection);
+
 }  // namespace qvl::apps

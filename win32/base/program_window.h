@@ -8,6 +8,10 @@ namespace qvl::win32 {
 // the input box, the file dialogs) are owned by that window.
 inline constexpr const wchar_t* programWindowClass = L"QuorvelForm";
 
+// A property that a program window carries while the program starts: seen from outside (an
+// inspection tool, a driver of the program), the window is shown but does not take input yet.
+inline constexpr const wchar_t* programStartingProperty = L"QuorvelStarting";
+
 // The calling thread's program window (it may still be hidden while it loads), or nullptr.
 HWND findProgramWindow();
 

@@ -40,6 +40,8 @@ inline void destroyWindow(HWND window) { DestroyWindow(window); }
 
 // A file opened by CreateFileW.
 using UniqueFile = UniqueHandle<HANDLE, closeHandle, -1>;
+// A process, thread or event: no handle is null.
+using UniqueKernelObject = UniqueHandle<HANDLE, closeHandle>;
 // A font made by CreateFontIndirectW.
 using UniqueFont = UniqueHandle<HFONT, deleteGdiObject>;
 // A window that is destroyed with its owner object.

@@ -1,5 +1,6 @@
 #include "win32/ui/win32_window_system.h"
 
+#include "win32/base/program_window.h"
 #include "win32/platform/message_pump.h"
 
 namespace qvl::win32 {
@@ -13,6 +14,7 @@ void Win32WindowSystem::show(ui::Form& form) {
     FormWindow& created = *window;
     windows_.push_back(std::move(window));
     form.setHandle(reinterpret_cast<WindowHandle>(created.handle()));
+    SetPropW(created.handle(), programStartingProperty, reinterpret_cast<HANDLE>(1));
     created.centreOnScreen();
     form.Form_Load();
     created.syncAll();
@@ -26,6 +28,7 @@ void Win32WindowSystem::refresh() {
 
 int Win32WindowSystem::run() {
     refresh();
+    for (const auto& window : windows_) RemovePropW(window->handle(), programStartingProperty);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) dispatchWithNavigation(message);
     return static_cast<int>(message.wParam);

@@ -1,0 +1,109 @@
+#include "drive/program_process.h"
+
+#include <cwchar>
+#include <stdexcept>
+#include <string>
+
+#include "win32/base/program_window.h"
+#include "win32/base/wide_text.h"
+
+namespace qvl::drive {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    const wchar_t* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK takeWindow(HWND window, LPARAM search) {
+    auto& wanted = *reinterpret_cast<WindowSearch*>(search);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != wanted.processId || !IsWindowVisible(window)) return TRUE;
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    if (_wcsicmp(className, wanted.className) == 0) wanted.found.push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> processWindows(DWORD processId, const wchar_t* className) {
+    // EnumWindows lists top-level windows from the top of the z-order: the newest dialog first.
+    WindowSearch search{processId, className, {}};
+    EnumWindows(takeWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+namespace {
+
+// This process's environment with `added` on top, as CreateProcessW takes it.
+std::wstring environmentBlock(const std::vector<std::wstring>& added) {
+    std::wstring block;
+    wchar_t* own = GetEnvironmentStringsW();
+    for (const wchar_t* entry = own; *entry; entry += std::wcslen(entry) + 1) {
+        std::wstring_view text(entry);
+        bool replaced = false;
+        for (const auto& variable : added) {
+            auto name = variable.substr(0, variable.find(L'=') + 1);
+            if (_wcsnicmp(text.data(), name.c_str(), name.size()) == 0) replaced = true;
+        }
+        if (!replaced) block.append(text).push_back(L'\0');
+    }
+    FreeEnvironmentStringsW(own);
+    for (const auto& variable : added) block.append(variable).push_back(L'\0');
+    block.push_back(L'\0');
+    return block;
+}
+
+}  // namespace
+
+ProgramProcess::ProgramProcess(const fs::path& executable, const std::vector<std::wstring>& environment) {
+    std::wstring block = environmentBlock(environment);
+    std::wstring commandLine = L"\"" + executable.wstring() + L"\"";
+    std::wstring folder = executable.parent_path().wstring();
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                        block.data(), folder.c_str(), &startup, &started)) {
+        throw std::runtime_error("cannot start " + win32::toUtf8(executable.wstring()) + " (error " +
+                                 std::to_string(GetLastError()) + ")");
+    }
+    CloseHandle(started.hThread);
+    process_.reset(started.hProcess);
+    id_ = started.dwProcessId;
+}
+
+ProgramProcess::~ProgramProcess() {
+    if (isRunning()) {
+        terminate();
+        WaitForSingleObject(process_.get(), 5000);
+    }
+}
+
+bool ProgramProcess::isRunning() const { return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
+
+HWND ProgramProcess::mainWindow() const {
+    std::vector<HWND> windows = processWindows(id_, win32::programWindowClass);
+    return windows.empty() ? nullptr : windows.front();
+}
+
+bool ProgramProcess::isIdle() const {
+    HWND window = mainWindow();
+    if (!window || GetPropW(window, win32::programStartingProperty)) return false;
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result) != 0;
+}
+
+void ProgramProcess::close() const {
+    if (HWND window = mainWindow()) PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
+void ProgramProcess::terminate() const { TerminateProcess(process_.get(), 1); }
+
+}  // namespace qvl::drive

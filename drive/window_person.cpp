@@ -1,0 +1,377 @@
+#include "drive/window_person.h"
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "drive/program_dialogs.h"
+#include "headless/headless_services.h"
+#include "headless/script_fault.h"
+#include "scenario/control_dump.h"
+#include "scenario/programs.h"
+#include "win32/base/wide_text.h"
+
+namespace qvl::drive {
+
+namespace fs = std::filesystem;
+using platform::Json;
+using platform::ScriptFault;
+using ui::ControlKind;
+
+namespace {
+
+constexpr auto restingTimeout = std::chrono::minutes(3);
+
+std::string itemText(HWND window, UINT lengthMessage, UINT textMessage, int index) {
+    LRESULT length = SendMessageW(window, lengthMessage, static_cast<WPARAM>(index), 0);
+    if (length <= 0) return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(window, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return win32::toUtf8(text);
+}
+
+double pixelsToTwips(int pixels) {
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return pixels * 1440.0 / (dpi > 0 ? dpi : 96);
+}
+
+// The newest dialog of the process that takes input: the one a person answers next.
+HWND activeDialog(DWORD processId) {
+    for (HWND dialog : processWindows(processId, L"#32770")) {
+        if (IsWindowEnabled(dialog)) return dialog;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+WindowPerson::WindowPerson(platform::Transcript& transcript, fs::path programs, Screenshots& screenshots)
+    : transcript_(transcript), programs_(std::move(programs)), screenshots_(screenshots) {}
+
+WindowPerson::~WindowPerson() = default;
+
+void WindowPerson::noteUnobservable(std::initializer_list<const char*> events, const std::string& reason) {
+    for (const char* event : events) unobservable_.emplace(event, reason);
+}
+
+void WindowPerson::setToday(std::string text) { today_ = std::move(text); }
+
+void WindowPerson::setFixedRandom(double) {
+    noteUnobservable({"document", "file", "files", "saved", "exported", "message", "control"},
+                     "chance cannot be fixed from outside: names the program draws at random differ");
+}
+
+void WindowPerson::setScreenWidthPixels(int) {
+    noteUnobservable({"window"}, "the screen's size is the display's: the window is placed on that screen");
+}
+
+// --- The program --------------------------------------------------------------------------
+
+std::vector<std::wstring> WindowPerson::clockEnvironment() {
+    // The machine's clock is set for the program alone, as a person sets a machine's date: the
+    // library that QVL_FAKETIME names (libfaketime) moves the clock of the process it is loaded
+    // into.
+    wchar_t library[1024] = {};
+    int year = 0, month = 0, day = 0;
+    char rest = 0;
+    bool isDate = std::sscanf(today_.c_str(), "%d/%d/%d%c", &year, &month, &day, &rest) == 3 && month >= 1 &&
+                  month <= 12 && day >= 1 && day <= 31;
+    if (!isDate || GetEnvironmentVariableW(L"QVL_FAKETIME", library, 1024) == 0) {
+        noteUnobservable({"document", "file", "control", "window"},
+                         "the machine's date cannot be set to " + today_ + ": the program shows and writes its own");
+        return {};
+    }
+    wchar_t date[64] = {};
+    std::swprintf(date, 64, L"FAKETIME=@%04d-%02d-%02d 09:00:00", year, month, day);
+    return {std::wstring(L"LD_PRELOAD=") + library, date};
+}
+
+void WindowPerson::start(const std::string& program, const std::string& programFolder) {
+    const auto& entry = scenario::programLaunchers().at(program);
+    if (!table_) table_.emplace(program);
+    // A user installs the program into its folder and starts it from there.
+    fs::path folder = fs::path(win32::toWide(programFolder));
+    fs::create_directories(folder);
+    executable_ = folder / win32::toWide(entry.executable);
+    fs::copy_file(programs_ / win32::toWide(entry.executable), executable_, fs::copy_options::overwrite_existing);
+    process_ = std::make_unique<ProgramProcess>(executable_, clockEnvironment());
+    settle([] { return true; });
+    if (HWND window = isRunning() ? process_->mainWindow() : nullptr) screenshots_.take(window, program);
+}
+
+void WindowPerson::close() {
+    if (!isRunning()) return;
+    process_->close();
+    settle([] { return false; });
+    process_.reset();
+}
+
+bool WindowPerson::isRunning() const { return process_ && process_->isRunning(); }
+
+// --- Waiting and answering ----------------------------------------------------------------
+
+void WindowPerson::act(const std::function<void()>& send) {
+    std::atomic<bool> sent = false;
+    std::thread sender([&] {
+        send();
+        sent = true;
+    });
+    try {
+        settle([&] { return sent.load(); });
+    } catch (...) {
+        // The program cannot go on without its answer: end it so that the send returns.
+        process_->terminate();
+        sender.join();
+        throw;
+    }
+    sender.join();
+}
+
+void WindowPerson::settle(const std::function<bool()>& done) {
+    auto deadline = std::chrono::steady_clock::now() + restingTimeout;
+    HWND answered = nullptr;
+    while (process_->isRunning()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            throw std::runtime_error("the program did not come to rest within three minutes");
+        }
+        HWND dialog = activeDialog(process_->id());
+        if (dialog && dialog != answered) {
+            answer(dialog);
+            answered = dialog;
+            continue;
+        }
+        if (!dialog && done() && process_->isIdle() && !activeDialog(process_->id())) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+void WindowPerson::answer(HWND dialog) {
+    DialogKind kind = kindOf(dialog);
+    switch (kind) {
+        case DialogKind::Message: {
+            MessageBoxView box = readMessageBox(dialog);
+            screenshots_.take(dialog, "message");
+            Json e = platform::Transcript::event("message");
+            e["text"] = box.text;
+            e["caption"] = box.caption;
+            e["flags"] = box.flags;
+            transcript_.record(std::move(e));
+            pressButton(dialog, GetDlgItem(dialog, IDOK) && IsWindowVisible(GetDlgItem(dialog, IDOK)) ? IDOK : IDCANCEL);
+            return;
+        }
+        case DialogKind::Input: {
+            InputBoxView box = readInputBox(dialog);
+            screenshots_.take(dialog, "input");
+            if (inputs_.empty()) throw platform::UnansweredQuestion("the input box \"" + box.prompt + "\"");
+            std::optional<std::string> reply = std::move(inputs_.front());
+            inputs_.pop_front();
+            Json e = platform::Transcript::event("input");
+            e["prompt"] = box.prompt;
+            e["caption"] = box.caption;
+            e["default"] = box.defaultText;
+            e["answer"] = reply ? Json(*reply) : Json(nullptr);
+            transcript_.record(std::move(e));
+            if (reply) typeIntoInputBox(dialog, *reply);
+            pressButton(dialog, reply ? IDOK : IDCANCEL);
+            return;
+        }
+        case DialogKind::Folder: {
+            std::string title = folderBrowserTitle(dialog);
+            screenshots_.take(dialog, "folder");
+            if (folders_.empty()) throw platform::UnansweredQuestion("the folder browser \"" + title + "\"");
+            FolderAnswer reply = std::move(folders_.front());
+            folders_.pop_front();
+            Json e = platform::Transcript::event("folder");
+            e["title"] = title;
+            if (reply.kind == FolderAnswer::Kind::Path) {
+                chooseFolder(dialog, process_->handle(), reply.path);
+                e["answer"] = reply.path;
+            } else if (reply.kind == FolderAnswer::Kind::Virtual) {
+                chooseVirtualFolder(dialog, process_->handle());
+                e["answer"] = platform::HeadlessServices::virtualFolderName;
+            } else {
+                e["answer"] = nullptr;
+            }
+            transcript_.record(std::move(e));
+            pressButton(dialog, reply.kind == FolderAnswer::Kind::Cancel ? IDCANCEL : IDOK);
+            return;
+        }
+        case DialogKind::Files: {
+            std::string filter = fileDialogFilter(dialog);
+            screenshots_.take(dialog, "files");
+            if (files_.empty()) throw platform::UnansweredQuestion("the open-file dialog " + filter);
+            std::optional<std::vector<std::string>> reply = std::move(files_.front());
+            files_.pop_front();
+            Json e = platform::Transcript::event("files");
+            e["filter"] = filter;
+            e["answer"] = reply ? Json(*reply) : Json(nullptr);
+            transcript_.record(std::move(e));
+            if (reply) typeFileNames(dialog, *reply);
+            pressButton(dialog, reply ? IDOK : IDCANCEL);
+            return;
+        }
+        case DialogKind::Unknown:
+            screenshots_.take(dialog, "unknown-dialog");
+            throw std::runtime_error("the program opened a dialog that no person's answer fits: \"" +
+                                     windowTextOf(dialog) + "\"");
+    }
+}
+
+// --- The person's actions -----------------------------------------------------------------
+
+const TableControl& WindowPerson::control(const std::string& name, std::initializer_list<ControlKind> kinds,
+                                          const char* kindText) const {
+    if (!isRunning() || !table_) throw ScriptFault("the program is not running");
+    const TableControl& found = table_->find(name);
+    if (kinds.size() && std::find(kinds.begin(), kinds.end(), found.kind) == kinds.end()) {
+        throw ScriptFault(name + " is no " + kindText);
+    }
+    return found;
+}
+
+HWND WindowPerson::windowOf(const TableControl& c) const {
+    HWND window = GetDlgItem(process_->mainWindow(), c.id);
+    if (!window) throw std::runtime_error("the program's window has no control with id " + std::to_string(c.id));
+    return window;
+}
+
+void WindowPerson::notify(const TableControl& c, WORD notification) {
+    HWND window = windowOf(c);
+    HWND parent = GetParent(window);
+    act([=] { SendMessageW(parent, WM_COMMAND, MAKEWPARAM(c.id, notification), reinterpret_cast<LPARAM>(window)); });
+}
+
+void WindowPerson::set(const std::string& name, const std::string& text) {
+    const TableControl& c = control(name, {ControlKind::TextBox, ControlKind::ComboBox}, "text box or combo box");
+    HWND window = windowOf(c);
+    std::wstring wide = win32::toWide(text);
+    act([&] { SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str())); });
+    // A combo box tells no change of its text that came from a message; typing would.
+    if (c.kind == ControlKind::ComboBox) notify(c, CBN_EDITCHANGE);
+}
+
+void WindowPerson::check(const std::string& name, int value) {
+    const TableControl& c = control(name, {ControlKind::CheckBox}, "check box");
+    HWND window = windowOf(c);
+    // A click moves a check box between ticked and clear; a grey one becomes ticked.
+    for (int clicks = 0; clicks < 2 && SendMessageW(window, BM_GETCHECK, 0, 0) != value; ++clicks) {
+        if (!IsWindowEnabled(window)) break;
+        act([=] { SendMessageW(window, BM_CLICK, 0, 0); });
+    }
+    if (SendMessageW(window, BM_GETCHECK, 0, 0) != value && value == 2) {
+        throw ScriptFault(name + ": a person cannot make a check box grey by clicking it");
+    }
+}
+
+void WindowPerson::choose(const std::string& name) {
+    const TableControl& c = control(name, {ControlKind::Option}, "option button");
+    HWND window = windowOf(c);
+    act([=] { SendMessageW(window, BM_CLICK, 0, 0); });
+}
+
+void WindowPerson::select(const std::string& name, const std::vector<int>& lines) {
+    const TableControl& c = control(name, {ControlKind::ListBox}, "list box");
+    HWND window = windowOf(c);
+    int count = static_cast<int>(SendMessageW(window, LB_GETCOUNT, 0, 0));
+    for (int line : lines) {
+        if (line < 0 || line >= count) throw ScriptFault("no line " + std::to_string(line) + " in " + name);
+    }
+    if (c.style.multiSelect) {
+        SendMessageW(window, LB_SETSEL, FALSE, -1);
+        for (int line : lines) SendMessageW(window, LB_SETSEL, TRUE, line);
+    } else {
+        SendMessageW(window, LB_SETCURSEL, lines.empty() ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(lines.back()), 0);
+    }
+    // Selecting with the mouse tells the window; a message does not.
+    notify(c, LBN_SELCHANGE);
+}
+
+void WindowPerson::click(const std::string& name) {
+    const TableControl& c = control(name, {}, "");
+    HWND window = windowOf(c);
+    // A disabled control does not react to the mouse.
+    if (!IsWindowEnabled(window)) return;
+    switch (c.kind) {
+        case ControlKind::Button:
+        case ControlKind::CheckBox:
+        case ControlKind::Option:
+            act([=] { SendMessageW(window, BM_CLICK, 0, 0); });
+            break;
+        case ControlKind::Label:
+            notify(c, STN_CLICKED);
+            break;
+        default:
+            break;
+    }
+}
+
+void WindowPerson::dblclick(const std::string& name) {
+    const TableControl& c = control(name, {}, "");
+    HWND window = windowOf(c);
+    if (!IsWindowEnabled(window)) return;
+    if (c.kind == ControlKind::Label) notify(c, STN_DBLCLK);
+    if (c.kind == ControlKind::ListBox) notify(c, LBN_DBLCLK);
+}
+
+// --- What the window shows ----------------------------------------------------------------
+
+Json WindowPerson::dumpControl(const std::string& name) {
+    const TableControl& c = control(name, {}, "");
+    HWND window = windowOf(c);
+    Json e = platform::Transcript::event("control");
+    e["name"] = c.name;
+    e["kind"] = ui::kindName(c.kind);
+    switch (c.kind) {
+        case ControlKind::TextBox:
+        case ControlKind::ComboBox: e["text"] = windowTextOf(window); break;
+        case ControlKind::ListBox: break;
+        default: e["caption"] = windowTextOf(window); break;
+    }
+    LRESULT checked = SendMessageW(window, BM_GETCHECK, 0, 0);
+    if (c.kind == ControlKind::CheckBox) e["value"] = static_cast<int>(checked);
+    if (c.kind == ControlKind::Option) e["value"] = checked == BST_CHECKED;
+    e["enabled"] = IsWindowEnabled(window) != FALSE;
+    if (c.kind == ControlKind::ComboBox || c.kind == ControlKind::ListBox) {
+        bool combo = c.kind == ControlKind::ComboBox;
+        int count = static_cast<int>(SendMessageW(window, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
+        Json items = Json::array();
+        for (int i = 0; i < count; ++i) {
+            items.push_back(combo ? itemText(window, CB_GETLBTEXTLEN, CB_GETLBTEXT, i)
+                                  : itemText(window, LB_GETTEXTLEN, LB_GETTEXT, i));
+        }
+        e["items"] = std::move(items);
+    }
+    if (c.kind == ControlKind::ListBox) {
+        Json selected = Json::array();
+        int count = static_cast<int>(SendMessageW(window, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            if (SendMessageW(window, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0) selected.push_back(i);
+        }
+        e["selected"] = std::move(selected);
+    }
+    return e;
+}
+
+std::vector<Json> WindowPerson::dumpWindow() {
+    if (!isRunning() || !table_) throw ScriptFault("the program is not running");
+    std::vector<Json> events;
+    for (const auto& c : table_->controls()) events.push_back(dumpControl(c.name));
+    HWND window = process_->mainWindow();
+    RECT area{};
+    GetWindowRect(window, &area);
+    Json e = platform::Transcript::event("window");
+    e["caption"] = windowTextOf(window);
+    e["left"] = scenario::twips(pixelsToTwips(area.left));
+    e["top"] = scenario::twips(pixelsToTwips(area.top));
+    e["width"] = scenario::twips(pixelsToTwips(area.right - area.left));
+    e["height"] = scenario::twips(pixelsToTwips(area.bottom - area.top));
+    e["topmost"] = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    events.push_back(std::move(e));
+    screenshots_.take(window, "window");
+    return events;
+}
+
+}  // namespace qvl::drive
