@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "win32/base/wide_text.h"
+#include "win32/platform/long_path.h"
 
 namespace qvl::drive {
 
@@ -38,6 +39,43 @@ std::vector<fs::path> driveFolders(const fs::path& root) {
 
 bool isDriveC(const fs::path& drive) { return _wcsicmp(drive.filename().c_str(), L"C") == 0; }
 
+// Files and folders below a drive may lie deeper than 260 characters: they are reached by
+// their extended-length paths.
+std::wstring extended(const fs::path& path) { return win32::extendedLengthPath(win32::toUtf8(path.wstring())); }
+
+template <class Visit>
+void forEachEntry(const std::wstring& folder, Visit visit) {
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") visit(name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+void removeTree(const std::wstring& path, bool isFolder) {
+    if (isFolder) {
+        forEachEntry(path, [&](const std::wstring& name, bool folder) { removeTree(path + L"\\" + name, folder); });
+        if (!RemoveDirectoryW(path.c_str())) throw std::runtime_error("cannot remove " + win32::toUtf8(path));
+    } else {
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (!DeleteFileW(path.c_str())) throw std::runtime_error("cannot remove " + win32::toUtf8(path));
+    }
+}
+
+void copyTree(const std::wstring& from, const std::wstring& to, bool isFolder) {
+    if (isFolder) {
+        CreateDirectoryW(to.c_str(), nullptr);
+        forEachEntry(from, [&](const std::wstring& name, bool folder) {
+            copyTree(from + L"\\" + name, to + L"\\" + name, folder);
+        });
+    } else if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) {
+        throw std::runtime_error("cannot copy " + win32::toUtf8(from));
+    }
+}
+
 }  // namespace
 
 DriveFolders DriveFolders::fromEnvironment() {
@@ -57,25 +95,25 @@ DriveFolders DriveFolders::fromEnvironment() {
 
 void DriveFolders::clear() const {
     for (const fs::path& drive : driveFolders(root_)) {
-        for (const auto& entry : fs::directory_iterator(drive)) {
-            if (isDriveC(drive) && isSystemEntry(entry.path().filename())) continue;
-            std::error_code ec;
-            fs::remove_all(entry.path(), ec);
-            if (ec) throw std::runtime_error("cannot empty " + win32::toUtf8(entry.path().wstring()) + ": " + ec.message());
-        }
+        std::wstring folder = extended(drive);
+        forEachEntry(folder, [&](const std::wstring& name, bool isFolder) {
+            if (isDriveC(drive) && isSystemEntry(name)) return;
+            removeTree(folder + L"\\" + name, isFolder);
+        });
     }
 }
 
 void DriveFolders::keep(const fs::path& target) const {
     for (const fs::path& drive : driveFolders(root_)) {
-        fs::path kept = target / drive.filename();
+        std::wstring from = extended(drive);
+        std::wstring kept = extended(target / drive.filename());
         // What an earlier run kept there goes.
-        fs::remove_all(kept);
-        for (const auto& entry : fs::directory_iterator(drive)) {
-            if (isDriveC(drive) && isSystemEntry(entry.path().filename())) continue;
-            fs::create_directories(kept);
-            fs::copy(entry.path(), kept / entry.path().filename(), fs::copy_options::recursive);
-        }
+        if (GetFileAttributesW(kept.c_str()) != INVALID_FILE_ATTRIBUTES) removeTree(kept, true);
+        forEachEntry(from, [&](const std::wstring& name, bool isFolder) {
+            if (isDriveC(drive) && isSystemEntry(name)) return;
+            fs::create_directories(target / drive.filename());
+            copyTree(from + L"\\" + name, kept + L"\\" + name, isFolder);
+        });
     }
 }
 

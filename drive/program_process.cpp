@@ -1,6 +1,5 @@
 #include "drive/program_process.h"
 
-#include <cwchar>
 #include <stdexcept>
 #include <string>
 
@@ -39,38 +38,14 @@ std::vector<HWND> processWindows(DWORD processId, const wchar_t* className) {
     return search.found;
 }
 
-namespace {
-
-// This process's environment with `added` on top, as CreateProcessW takes it.
-std::wstring environmentBlock(const std::vector<std::wstring>& added) {
-    std::wstring block;
-    wchar_t* own = GetEnvironmentStringsW();
-    for (const wchar_t* entry = own; *entry; entry += std::wcslen(entry) + 1) {
-        std::wstring_view text(entry);
-        bool replaced = false;
-        for (const auto& variable : added) {
-            auto name = variable.substr(0, variable.find(L'=') + 1);
-            if (_wcsnicmp(text.data(), name.c_str(), name.size()) == 0) replaced = true;
-        }
-        if (!replaced) block.append(text).push_back(L'\0');
-    }
-    FreeEnvironmentStringsW(own);
-    for (const auto& variable : added) block.append(variable).push_back(L'\0');
-    block.push_back(L'\0');
-    return block;
-}
-
-}  // namespace
-
-ProgramProcess::ProgramProcess(const fs::path& executable, const std::vector<std::wstring>& environment) {
-    std::wstring block = environmentBlock(environment);
+ProgramProcess::ProgramProcess(const fs::path& executable) {
     std::wstring commandLine = L"\"" + executable.wstring() + L"\"";
     std::wstring folder = executable.parent_path().wstring();
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
-                        block.data(), folder.c_str(), &startup, &started)) {
+    if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &started)) {
         throw std::runtime_error("cannot start " + win32::toUtf8(executable.wstring()) + " (error " +
                                  std::to_string(GetLastError()) + ")");
     }

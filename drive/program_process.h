@@ -14,8 +14,7 @@ namespace qvl::drive {
 // object goes is ended.
 class ProgramProcess {
 public:
-    // `environment` adds variables (NAME=value) to the ones this process has.
-    explicit ProgramProcess(const std::filesystem::path& executable, const std::vector<std::wstring>& environment = {});
+    explicit ProgramProcess(const std::filesystem::path& executable);
     ~ProgramProcess();
     ProgramProcess(const ProgramProcess&) = delete;
     ProgramProcess& operator=(const ProgramProcess&) = delete;

@@ -53,7 +53,7 @@ WindowPerson::WindowPerson(platform::Transcript& transcript, fs::path programs, 
 
 WindowPerson::~WindowPerson() = default;
 
-void WindowPerson::noteUnobservable(std::initializer_list<const char*> events, const std::string& reason) {
+void WindowPerson::noteUnobservable(std::initializer_list<const char*> events, const std::string& reason) const {
     for (const char* event : events) unobservable_.emplace(event, reason);
 }
 
@@ -70,23 +70,19 @@ void WindowPerson::setScreenWidthPixels(int) {
 
 // --- The program --------------------------------------------------------------------------
 
-std::vector<std::wstring> WindowPerson::clockEnvironment() {
-    // The machine's clock is set for the program alone, as a person sets a machine's date: the
-    // library that QVL_FAKETIME names (libfaketime) moves the clock of the process it is loaded
-    // into.
-    wchar_t library[1024] = {};
+void WindowPerson::checkMachineDate() const {
+    // The date is the machine's: scripts/wine-run.sh sets the clock of the whole run to the
+    // scenario's date. A machine whose date is another shows and writes its own.
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
     int year = 0, month = 0, day = 0;
     char rest = 0;
-    bool isDate = std::sscanf(today_.c_str(), "%d/%d/%d%c", &year, &month, &day, &rest) == 3 && month >= 1 &&
-                  month <= 12 && day >= 1 && day <= 31;
-    if (!isDate || GetEnvironmentVariableW(L"QVL_FAKETIME", library, 1024) == 0) {
-        noteUnobservable({"document", "file", "control", "window"},
-                         "the machine's date cannot be set to " + today_ + ": the program shows and writes its own");
-        return {};
+    bool same = std::sscanf(today_.c_str(), "%d/%d/%d%c", &year, &month, &day, &rest) == 3 && year == now.wYear &&
+                month == now.wMonth && day == now.wDay;
+    if (!same) {
+        noteUnobservable({"document", "file", "control"},
+                         "the machine's date is not " + today_ + ": the program shows and writes its own");
     }
-    wchar_t date[64] = {};
-    std::swprintf(date, 64, L"FAKETIME=@%04d-%02d-%02d 09:00:00", year, month, day);
-    return {std::wstring(L"LD_PRELOAD=") + library, date};
 }
 
 void WindowPerson::start(const std::string& program, const std::string& programFolder) {
@@ -97,7 +93,8 @@ void WindowPerson::start(const std::string& program, const std::string& programF
     fs::create_directories(folder);
     executable_ = folder / win32::toWide(entry.executable);
     fs::copy_file(programs_ / win32::toWide(entry.executable), executable_, fs::copy_options::overwrite_existing);
-    process_ = std::make_unique<ProgramProcess>(executable_, clockEnvironment());
+    checkMachineDate();
+    process_ = std::make_unique<ProgramProcess>(executable_);
     settle([] { return true; });
     if (HWND window = isRunning() ? process_->mainWindow() : nullptr) screenshots_.take(window, program);
 }
@@ -154,6 +151,10 @@ void WindowPerson::answer(HWND dialog) {
         case DialogKind::Message: {
             MessageBoxView box = readMessageBox(dialog);
             screenshots_.take(dialog, "message");
+            if (!box.systemModalKnown) {
+                noteUnobservable({"message.flags&4096"},
+                                 "a message box of a top-most window is top-most, system-modal or not");
+            }
             Json e = platform::Transcript::event("message");
             e["text"] = box.text;
             e["caption"] = box.caption;
@@ -360,14 +361,17 @@ std::vector<Json> WindowPerson::dumpWindow() {
     std::vector<Json> events;
     for (const auto& c : table_->controls()) events.push_back(dumpControl(c.name));
     HWND window = process_->mainWindow();
-    RECT area{};
-    GetWindowRect(window, &area);
+    // The window's place is its frame's; its size the size of its inside, as the form gives them.
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    RECT inside{};
+    GetClientRect(window, &inside);
     Json e = platform::Transcript::event("window");
     e["caption"] = windowTextOf(window);
-    e["left"] = scenario::twips(pixelsToTwips(area.left));
-    e["top"] = scenario::twips(pixelsToTwips(area.top));
-    e["width"] = scenario::twips(pixelsToTwips(area.right - area.left));
-    e["height"] = scenario::twips(pixelsToTwips(area.bottom - area.top));
+    e["left"] = scenario::twips(pixelsToTwips(frame.left));
+    e["top"] = scenario::twips(pixelsToTwips(frame.top));
+    e["width"] = scenario::twips(pixelsToTwips(inside.right));
+    e["height"] = scenario::twips(pixelsToTwips(inside.bottom));
     e["topmost"] = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     events.push_back(std::move(e));
     screenshots_.take(window, "window");

@@ -70,9 +70,10 @@ private:
     void settle(const std::function<bool()>& done);
     void answer(HWND dialog);
     void notify(const TableControl& control, WORD notification);
-    // Variables that set the program's clock to the scenario's date.
-    std::vector<std::wstring> clockEnvironment();
-    void noteUnobservable(std::initializer_list<const char*> events, const std::string& reason);
+    // Notes the date-bearing events as not observable when the machine's date is not the
+    // scenario's.
+    void checkMachineDate() const;
+    void noteUnobservable(std::initializer_list<const char*> events, const std::string& reason) const;
 
     platform::Transcript& transcript_;
     std::filesystem::path programs_;
@@ -83,7 +84,7 @@ private:
     std::deque<std::optional<std::string>> inputs_;
     std::deque<FolderAnswer> folders_;
     std::deque<std::optional<std::vector<std::string>>> files_;
-    std::map<std::string, std::string> unobservable_;
+    mutable std::map<std::string, std::string> unobservable_;
     // The date the program's machine shows, as the headless machine's default.
     std::string today_ = "2026/12/7";
 };

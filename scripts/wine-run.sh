@@ -133,11 +133,6 @@ map_drives() {
   local unix
   unix="$(cd "$drives" && pwd)"
   export QVL_DRIVES="Z:${unix//\//\\}"
-  # The driver sets the clock of the programs it starts through libfaketime.
-  local faketime
-  faketime="$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime\.so\.1$' | head -n 1 || true)"
-  [ -n "$faketime" ] && export QVL_FAKETIME="$faketime"
-  return 0
 }
 
 locate_program() {
@@ -178,6 +173,25 @@ map_drives
 # "--prepare" only makes the prefix ready (for a caller that puts files into it first).
 [ "$program" = "--prepare" ] && exit 0
 path="$(locate_program)"
+# A scenario played on the real programs (qvl-drive.exe FILE) runs on a machine whose clock
+# shows the scenario's date: its `today` line, else the date the headless machine gives. Every
+# Wine process of the run, the Wine server too, moves its clock by the same offset (time of
+# day and the monotonic clock run on).
+clock=()
+if [ "$(basename "$path")" = qvl-drive.exe ] && [ $# -ge 1 ]; then
+  scenario="$1"
+  [ -f "$scenario" ] || scenario="$(winepath -u "$scenario" 2>/dev/null || true)"
+  today=""
+  [ -f "$scenario" ] && today="$(sed -n 's|^[[:space:]]*today[[:space:]]\{1,\}"\{0,1\}\([0-9]\{4\}\)/\([0-9]\{1,2\}\)/\([0-9]\{1,2\}\)"\{0,1\}[[:space:]]*$|\1-\2-\3|p' "$scenario" | tail -n 1)"
+  offset=$(($(date -d "${today:-2026-12-7} $(date +%H:%M:%S)" +%s) - $(date +%s)))
+  ((offset >= 0)) && offset="+$offset"
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w
+  # File times stay true (Wine compares them to tell whether the prefix is up to date).
+  export DONT_FAKE_MONOTONIC=1 NO_FAKE_STAT=1
+  # The Wine server, started by the first process, inherits the same clock.
+  clock=(faketime -f "$offset")
+fi
 status=0
-wine "$path" "$@" || status=$?
+"${clock[@]}" wine "$path" "$@" || status=$?
 exit "$status"
