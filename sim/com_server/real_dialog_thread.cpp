@@ -47,6 +47,8 @@ void RealDialogThread::run(std::promise<HWND>& ready) {
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // The dialog's keys (Tab, Space on a button) work as in any dialog.
+        if (shown_ && IsDialogMessageW(shown_->window(), &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
