@@ -96,44 +96,37 @@ HWND RealReorderDialog::create(const WindowLayout& w, Kind kind, int id) {
         if (part.model == w.parent) parent = real;
     }
     if (kind != Kind::Dialog && !parent) return nullptr;
-    const auto menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
 
-    HWND window = nullptr;
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    DWORD exStyle = 0;
+    RECT place{w.bounds.left, w.bounds.top, w.bounds.right, w.bounds.bottom};
     switch (kind) {
         case Kind::Dialog: {
             // A dialog frame with a title bar, centred in the work area of the screen.
-            const DWORD style = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN | DS_MODALFRAME;
-            const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-            RECT outer{0, 0, widthOf(w.bounds), heightOf(w.bounds)};
-            AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+            style = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN | DS_MODALFRAME;
+            exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+            place = RECT{0, 0, widthOf(w.bounds), heightOf(w.bounds)};
+            AdjustWindowRectEx(&place, style, FALSE, exStyle);
             RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
             SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-            const int width = outer.right - outer.left;
-            const int height = outer.bottom - outer.top;
-            window = CreateWindowExW(exStyle, className.c_str(), text.c_str(), style,
-                                     work.left + (work.right - work.left - width) / 2,
-                                     work.top + (work.bottom - work.top - height) / 2, width, height, nullptr,
-                                     nullptr, instance, nullptr);
+            OffsetRect(&place, work.left + (work.right - work.left - (place.right - place.left)) / 2 - place.left,
+                       work.top + (work.bottom - work.top - (place.bottom - place.top)) / 2 - place.top);
             break;
         }
         case Kind::List:
-            window = CreateWindowExW(WS_EX_CLIENTEDGE, className.c_str(), text.c_str(),
-                                     WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_HASSTRINGS |
-                                         LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL,
-                                     w.bounds.left, w.bounds.top, widthOf(w.bounds), heightOf(w.bounds), parent,
-                                     menu, instance, nullptr);
+            style |= WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL;
+            exStyle = WS_EX_CLIENTEDGE;
             break;
-        case Kind::Button:
-            window = CreateWindowExW(0, className.c_str(), text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                                     w.bounds.left, w.bounds.top, widthOf(w.bounds), heightOf(w.bounds), parent,
-                                     menu, instance, nullptr);
-            break;
+        case Kind::Button: style |= WS_TABSTOP | BS_PUSHBUTTON; break;
         case Kind::Frame:
-            window = CreateWindowExW(WS_EX_CONTROLPARENT, className.c_str(), text.c_str(),
-                                     WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, w.bounds.left, w.bounds.top,
-                                     widthOf(w.bounds), heightOf(w.bounds), parent, menu, instance, nullptr);
+            style |= WS_CLIPSIBLINGS;
+            exStyle = WS_EX_CONTROLPARENT;
             break;
     }
+    HWND window = CreateWindowExW(exStyle, className.c_str(), text.c_str(), style, place.left, place.top,
+                                  place.right - place.left, place.bottom - place.top, parent,
+                                  kind == Kind::Dialog ? nullptr : reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                  instance, nullptr);
     if (!window) return nullptr;
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     if (kind == Kind::List) {

@@ -86,7 +86,9 @@ protected:
     Names childNames(const std::string& document) {
         const Json dump = control({{"op", "dumpdocument"}, {"name", document}});
         Names names;
-        for (const Json& child : dump.at("content").at("children")) names.push_back(child.at("name").get<std::string>());
+        for (const Json& child : dump.at("content").at("children")) {
+            names.push_back(child.at("name").get<std::string>());
+        }
         return names;
     }
     // CATIA's reorder command for the active document's root product, started over COM.
@@ -143,7 +145,8 @@ TEST_F(RealReorderDialog, ItsWindowsAreStandardControlsThatAnswerInUtf16) {
     const WindowHandle dialog = waitForDialog(10);
     ASSERT_NE(dialog, 0);
     EXPECT_TRUE(IsWindowVisible(hwndOf(dialog)));
-    const orderloom::DialogHandles h = orderloom::FindDialogChildren(windows_, dialog, orderloom::DialogLabels::chinese());
+    const orderloom::DialogHandles h =
+        orderloom::FindDialogChildren(windows_, dialog, orderloom::DialogLabels::chinese());
     ASSERT_TRUE(h.complete());
     EXPECT_EQ(classOf(dialog), "#32770");
     EXPECT_EQ(classOf(h.frameWindow), "CATDlgFrame");
