@@ -51,7 +51,7 @@ void SimCatia::activate(const std::string& documentName) {
     session.activate(*document);
 }
 
-winmsg::WindowMessages& SimCatia::windowMessages() { return impl_->session().dialogs(); }
+reorder::DialogWindows& SimCatia::windowMessages() { return impl_->session().dialogs(); }
 
 void SimCatia::setClock(std::function<double()> clock) { impl_->session().setClock(std::move(clock)); }
 

@@ -13,6 +13,7 @@
 #include "common/winmsg/window_messages.h"
 #include "sim/catia_machine.h"
 #include "sim/catia_types.h"
+#include "sim/reorder/dialog_windows.h"
 
 namespace qvl::sim {
 
@@ -54,7 +55,7 @@ public:
     void observeCalls(std::function<void(std::string_view typeName, std::string_view member)> observer) override;
 
     // CATIA's dialogs as other programs reach them through window messages.
-    winmsg::WindowMessages& windowMessages() override;
+    reorder::DialogWindows& windowMessages() override;
     // The machine's clock (seconds), on which dialogs appear after their delay.
     void setClock(std::function<double()> clock) override;
     // How long after its command the graph-tree-reordering dialog appears.

@@ -126,6 +126,13 @@ HRESULT ComObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* param
     if (serverState().isBusy()) return RPC_E_SERVERCALL_RETRYLATER;
     std::optional<std::string> member = memberName(id);
     if (!member) return DISP_E_MEMBERNOTFOUND;
+    const HRESULT status = invokeTarget(*member, flags, params, result, exception);
+    serverState().afterCall();
+    return status;
+}
+
+HRESULT ComObject::invokeTarget(const std::string& member, WORD flags, DISPPARAMS* params, VARIANT* result,
+                                EXCEPINFO* exception) {
     std::lock_guard guard(serverState().lock);
     try {
         // Arguments arrive last first; a property's new value is the named argument, last.
@@ -135,7 +142,7 @@ HRESULT ComObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* param
         for (UINT i = 0; i < count; ++i) {
             args.push_back(win32::fromVariant(params->rgvarg[count - 1 - i], ComObject::objectOf));
         }
-        Variant value = target_->invoke(*member, callKind(flags), args);
+        Variant value = target_->invoke(member, callKind(flags), args);
         for (UINT i = 0; i < count; ++i) {
             VARIANT& passed = params->rgvarg[count - 1 - i];
             if (passed.vt == (VT_BYREF | VT_VARIANT) && passed.pvarVal) {

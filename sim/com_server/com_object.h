@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <memory>
+#include <string>
 
 #include "common/automation/dispatch.h"
 #include "common/automation/error.h"
@@ -37,6 +38,9 @@ public:
 private:
     explicit ComObject(std::shared_ptr<automation::Dispatch> target);
     ~ComObject();
+    // Invoke with the server's lock held.
+    HRESULT invokeTarget(const std::string& member, WORD flags, DISPPARAMS* params, VARIANT* result,
+                         EXCEPINFO* exception);
 
     std::atomic<ULONG> references_{1};
     std::shared_ptr<automation::Dispatch> target_;

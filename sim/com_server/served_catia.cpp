@@ -112,6 +112,8 @@ ServedCatia::ServedCatia(std::filesystem::path workspace, std::optional<std::fil
 
 ServedCatia::~ServedCatia() {
     stop();
+    serverState().dialogFollower = nullptr;
+    realDialogs_.reset();
     delete static_cast<ApplicationFactory*>(factory_);
 }
 
@@ -182,7 +184,15 @@ Json ServedCatia::control(const Json& request) {
         answer["fault"] = std::string("the simulated CATIA cannot do this: ") + e.what();
     }
     publishRunningObject();
+    serverState().afterCall();
     return answer;
+}
+
+void ServedCatia::showDialogsAsWindows() {
+    if (realDialogs_) return;
+    catia_.setClock(steadyClockSeconds);
+    realDialogs_ = std::make_unique<RealDialogThread>(catia_.windowMessages());
+    serverState().dialogFollower = realDialogs_->follower();
 }
 
 Json ServedCatia::execute(const std::string& op, const Json& request) {
@@ -200,6 +210,7 @@ Json ServedCatia::execute(const std::string& op, const Json& request) {
     else if (op == "fail") catia_.failCall(text("type"), text("member"), request.at("n").get<int>());
     else if (op == "failall") catia_.failEverything();
     else if (op == "dialogdelay") catia_.setDialogDelay(request.at("seconds").get<double>());
+    else if (op == "windows") showDialogsAsWindows();
     else if (op == "dumpcatia") return catia_.dumpCatia();
     else if (op == "dumpdocument") {
         std::optional<Json> document = catia_.dumpDocument(text("name"));

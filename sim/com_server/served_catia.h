@@ -11,6 +11,7 @@
 
 #include "headless/transcript.h"
 #include "headless/virtual_disk.h"
+#include "sim/com_server/real_dialog_thread.h"
 #include "sim/sim_catia.h"
 
 namespace qvl::simcatia {
@@ -43,6 +44,8 @@ private:
     // The running object table lists the application exactly while CATIA runs.
     void publishRunningObject();
     platform::Json execute(const std::string& op, const platform::Json& request);
+    // From now on CATIA's dialogs are real windows of this process, on the steady clock.
+    void showDialogsAsWindows();
 
     platform::VirtualDisk disk_;
     platform::Transcript transcript_;
@@ -56,6 +59,8 @@ private:
     // The clock of the machine that controls this CATIA, as of its last request.
     double clock_ = 0;
     IClassFactory* factory_ = nullptr;
+    // Last: its thread works on the simulator and ends before it.
+    std::unique_ptr<RealDialogThread> realDialogs_;
 };
 
 }  // namespace qvl::simcatia

@@ -10,6 +10,10 @@ std::int64_t nowMilliseconds() {
 
 }  // namespace
 
+double steadyClockSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
 platform::Json ReceivedCalls::toJson() const {
     platform::Json j = platform::Json::object();
     j["invoke"] = invoke.load();

@@ -24,6 +24,12 @@ struct ReceivedCalls {
     platform::Json toJson() const;
 };
 
+// Seconds on the machine's steady clock: the clock of CATIA's dialogs once they are real windows.
+double steadyClockSeconds();
+
+// The message that makes the thread of the real dialog windows follow the simulator's dialogs.
+inline constexpr UINT followDialogsMessage = WM_APP + 1;
+
 // What every COM entry point of the server shares: the one lock that serialises calls into
 // the simulator (calls arrive on COM's threads), the counts, and the busy spell.
 struct ServerState {
@@ -33,6 +39,14 @@ struct ServerState {
     // A fault of the scenario met while serving a call (a pick that names nothing), for the
     // runner to report as its script's fault; guarded by `lock`.
     std::string scriptFault;
+
+    // The window of the thread that shows CATIA's dialogs as real windows; nullptr while they
+    // are not shown. Told after every call and control request, outside the lock, so that the
+    // windows stand as the call left the simulator when its answer leaves.
+    std::atomic<HWND> dialogFollower{nullptr};
+    void afterCall() const {
+        if (HWND follower = dialogFollower.load()) SendMessageW(follower, followDialogsMessage, 0, 0);
+    }
 
     void makeBusy(std::chrono::milliseconds duration);
     bool isBusy() const;

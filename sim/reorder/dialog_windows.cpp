@@ -25,6 +25,16 @@ std::optional<std::vector<std::string>> DialogWindows::listedNames() const {
     return dialog_->list().names();
 }
 
+std::optional<double> DialogWindows::appearanceTime() const {
+    if (!dialog_) return std::nullopt;
+    return appearsAt_;
+}
+
+std::vector<WindowLayout> DialogWindows::visibleLayout() const {
+    const ReorderDialog* dialog = visibleDialog();
+    return dialog ? dialog->layout() : std::vector<WindowLayout>{};
+}
+
 ReorderDialog* DialogWindows::visibleDialog() const {
     if (!dialog_ || clock_() < appearsAt_) return nullptr;
     return dialog_.get();

@@ -38,6 +38,10 @@ public:
     // The dialog's list as it stands; nullopt when no dialog is open.
     std::optional<std::vector<std::string>> listedNames() const;
     int dialogsOpened() const noexcept { return dialogsOpened_; }
+    // When the open dialog appears (or appeared) on the clock; nullopt when none is open.
+    std::optional<double> appearanceTime() const;
+    // The windows of the dialog once it has appeared, the dialog first; empty otherwise.
+    std::vector<WindowLayout> visibleLayout() const;
 
     winmsg::WindowHandle findWindow(const std::optional<std::string>& className,
                                     const std::optional<std::string>& windowText) override;

@@ -20,6 +20,22 @@ constexpr const char* frameClass = "CATDlgFrame";
 constexpr const char* buttonClass = "Button";
 constexpr const char* listClass = "ListBox";
 
+// The dialog's layout in pixels: the list beside the move buttons, OK and Apply below both.
+// The list's rows are ItemList's; its frame leaves room for a border and a scroll bar.
+constexpr int margin = 8;
+constexpr int buttonWidth = 88;
+constexpr int buttonHeight = 24;
+constexpr int listWidth = ItemList::clientWidth;
+constexpr int listHeight = ItemList::visibleRows * ItemList::itemHeight;
+constexpr int listFrameWidth = listWidth + 30;
+constexpr int listFrameHeight = listHeight + 8;
+constexpr int frameWidth = listFrameWidth + margin + buttonWidth;
+constexpr int buttonsTop = margin + listFrameHeight + margin;
+constexpr int dialogWidth = margin + frameWidth + margin;
+constexpr int dialogHeight = buttonsTop + buttonHeight + margin;
+
+winmsg::Rect at(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+
 // The signed coordinates packed into a mouse message's lParam.
 int lowWordSigned(LParam value) { return static_cast<std::int16_t>(value & 0xFFFF); }
 int highWordSigned(LParam value) { return static_cast<std::int16_t>((value >> 16) & 0xFFFF); }
@@ -34,20 +50,28 @@ bool windowTextMatches(const std::string& text, const std::optional<std::string>
 ReorderDialog::ReorderDialog(std::shared_ptr<ReorderTarget> target, const DialogTexts& texts, WindowHandle firstHandle)
     : target_(std::move(target)), list_(target_->childNames()) {
     WindowHandle next = firstHandle;
-    auto add = [&](WindowHandle parent, const char* className, std::string text, Role role) {
-        windows_.push_back({next++, parent, className, std::move(text), role});
+    auto add = [&](WindowHandle parent, const char* className, std::string text, winmsg::Rect bounds, Role role) {
+        windows_.push_back({{next++, parent, className, std::move(text), bounds}, role});
         return windows_.back().handle;
     };
-    WindowHandle dialog = add(0, dialogClass, texts.caption, Role::Dialog);
-    WindowHandle frame = add(dialog, frameClass, "FrameWindow", Role::Frame);
-    WindowHandle listFrame = add(frame, frameClass, "FrameList", Role::Frame);
-    add(listFrame, listClass, "ListProd", Role::List);
-    WindowHandle actionFrame = add(frame, frameClass, "FrameAction", Role::Frame);
-    add(actionFrame, buttonClass, texts.moveUp, Role::MoveUp);
-    add(actionFrame, buttonClass, texts.moveDown, Role::MoveDown);
-    add(dialog, buttonClass, texts.ok, Role::Ok);
-    add(dialog, buttonClass, texts.apply, Role::Apply);
+    WindowHandle dialog = add(0, dialogClass, texts.caption, at(0, 0, dialogWidth, dialogHeight), Role::Dialog);
+    WindowHandle frame =
+        add(dialog, frameClass, "FrameWindow", at(margin, margin, frameWidth, listFrameHeight), Role::Frame);
+    WindowHandle listFrame =
+        add(frame, frameClass, "FrameList", at(0, 0, listFrameWidth, listFrameHeight), Role::Frame);
+    add(listFrame, listClass, "ListProd", at(0, 0, listWidth, listHeight), Role::List);
+    WindowHandle actionFrame = add(frame, frameClass, "FrameAction",
+                                   at(listFrameWidth + margin, 0, buttonWidth, listFrameHeight), Role::Frame);
+    add(actionFrame, buttonClass, texts.moveUp, at(0, 0, buttonWidth, buttonHeight), Role::MoveUp);
+    add(actionFrame, buttonClass, texts.moveDown, at(0, buttonHeight + margin, buttonWidth, buttonHeight),
+        Role::MoveDown);
+    const int applyLeft = dialogWidth - margin - buttonWidth;
+    const int okLeft = applyLeft - margin - buttonWidth;
+    add(dialog, buttonClass, texts.ok, at(okLeft, buttonsTop, buttonWidth, buttonHeight), Role::Ok);
+    add(dialog, buttonClass, texts.apply, at(applyLeft, buttonsTop, buttonWidth, buttonHeight), Role::Apply);
 }
+
+std::vector<WindowLayout> ReorderDialog::layout() const { return {windows_.begin(), windows_.end()}; }
 
 bool ReorderDialog::owns(WindowHandle window) const noexcept {
     return !closed_ && window >= handle() && window < endHandle();

@@ -12,6 +12,17 @@
 
 namespace qvl::sim::reorder {
 
+// One window of the dialog as a screen shows it. `bounds` lies in the parent's client
+// coordinates; for the dialog itself it is its client area (left and top 0), and for the list
+// box the area of its rows, without border or scroll bar.
+struct WindowLayout {
+    winmsg::WindowHandle handle = 0;
+    winmsg::WindowHandle parent = 0;   // 0: the dialog itself
+    std::string className;
+    std::string text;   // UTF-8
+    winmsg::Rect bounds;
+};
+
 // One open graph-tree-reordering dialog: its windows, its list of the target's children and
 // the buttons that work the list. Its windows are, by window text:
 //
@@ -51,14 +62,12 @@ public:
                                winmsg::Rect& rect);
 
     const ItemList& list() const noexcept { return list_; }
+    // The dialog's windows, each after its parent and in the order FindWindowEx meets them.
+    std::vector<WindowLayout> layout() const;
 
 private:
     enum class Role { Dialog, Frame, List, Ok, Apply, MoveUp, MoveDown };
-    struct Window {
-        winmsg::WindowHandle handle;
-        winmsg::WindowHandle parent;
-        std::string className;
-        std::string text;   // UTF-8
+    struct Window : WindowLayout {
         Role role;
     };
 

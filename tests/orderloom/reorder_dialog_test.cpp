@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "orderloom/vb_cons_type.h"
@@ -89,6 +90,46 @@ TEST_F(ReorderDialogTest, DialogAppearsOnlyAfterItsDelay) {
     EXPECT_EQ(windows.findWindow(std::nullopt, "图形树重新排序"), 0);
     now += 0.1;
     EXPECT_NE(windows.findWindow(std::nullopt, "图形树重新排序"), 0);
+}
+
+// What a screen shows of the dialog: nothing before it appears, then each window inside its
+// parent, beside its siblings, the list's rows as the list's own geometry measures them.
+TEST_F(ReorderDialogTest, LayoutIsShownOnceTheDialogAppearsAndFitsTogether) {
+    EXPECT_EQ(windows.appearanceTime(), std::nullopt);
+    windows.setAppearanceDelay(2);
+    windows.startCommand("图形树重新排序", target);
+    EXPECT_EQ(windows.appearanceTime(), 102);
+    EXPECT_TRUE(windows.visibleLayout().empty());
+    now += 2;
+    const std::vector<WindowLayout> layout = windows.visibleLayout();
+    ASSERT_EQ(layout.size(), 9u);
+    EXPECT_EQ(layout.front().parent, 0);
+    EXPECT_EQ(layout.front().handle, windows.findWindow("#32770", "图形树重新排序"));
+
+    auto windowOf = [&](WindowHandle handle) {
+        return std::find_if(layout.begin(), layout.end(), [&](const WindowLayout& w) { return w.handle == handle; });
+    };
+    auto overlap = [](const winmsg::Rect& a, const winmsg::Rect& b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    };
+    for (auto w = layout.begin() + 1; w != layout.end(); ++w) {
+        auto parent = windowOf(w->parent);
+        ASSERT_LT(parent, w) << w->text << " comes after its parent";
+        EXPECT_EQ(windows.findWindowEx(w->parent, 0, w->className, w->text), w->handle) << w->text;
+        const winmsg::Rect room = parent->bounds;
+        EXPECT_TRUE(w->bounds.left >= 0 && w->bounds.top >= 0 && w->bounds.right <= room.right - room.left &&
+                    w->bounds.bottom <= room.bottom - room.top)
+            << w->text << " lies inside " << parent->text;
+        for (auto other = layout.begin() + 1; other != w; ++other) {
+            if (other->parent != w->parent) continue;
+            EXPECT_FALSE(overlap(other->bounds, w->bounds)) << w->text << " and " << other->text;
+        }
+    }
+    const auto list = std::find_if(layout.begin(), layout.end(), [](const auto& w) { return w.text == "ListProd"; });
+    ASSERT_NE(list, layout.end());
+    EXPECT_EQ(list->className, "ListBox");
+    EXPECT_EQ(list->bounds.right - list->bounds.left, ItemList::clientWidth);
+    EXPECT_EQ(list->bounds.bottom - list->bounds.top, ItemList::visibleRows * ItemList::itemHeight);
 }
 
 TEST_F(ReorderDialogTest, AClickSelectsOnlyTheItemUnderTheMouse) {

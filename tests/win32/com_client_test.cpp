@@ -12,6 +12,7 @@
 #include "common/automation/error.h"
 #include "common/automation/hresult_errors.h"
 #include "common/automation/variant.h"
+#include "sample_world.h"
 #include "sim/com_server/catia_process.h"
 #include "win32/automation/busy_retry.h"
 #include "win32/automation/call_counts.h"
@@ -26,14 +27,6 @@ namespace fs = std::filesystem;
 using automation::Object;
 using automation::Variant;
 using platform::Json;
-
-fs::path worldFolder() {
-    fs::path here = fs::current_path();
-    for (fs::path p = here; !p.empty() && p != p.root_path(); p = p.parent_path()) {
-        if (fs::exists(p / "samples" / "world")) return p / "samples" / "world";
-    }
-    return {};
-}
 
 // No runner: COM starts the registered server (-Embedding) for CreateObject, and the new
 // CATIA is then the running one. (First: under Wine, a server killed by an earlier test can
@@ -56,7 +49,7 @@ protected:
         workspace_ = fs::temp_directory_path() / ("qvl-com-" + std::to_string(GetCurrentProcessId()));
         fs::remove_all(workspace_);
         fs::create_directories(workspace_);
-        fs::path world = worldFolder();
+        fs::path world = sampleWorldFolder();
         ASSERT_FALSE(world.empty()) << "run from inside the source tree";
         fs::copy(world, workspace_, fs::copy_options::recursive);
         process_ = std::make_unique<simcatia::CatiaProcess>(workspace_);
