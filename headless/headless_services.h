@@ -64,6 +64,7 @@ public:
     bool writeFile(const std::string& path, const std::string& bytes) override {
         return disk_.writeFile(path, bytes);
     }
+    bool removeFile(const std::string& path) override { return disk_.removeFile(path); }
     double screenWidthTwips() override { return screenWidthPixels_ * 15.0; }
     double screenHeightTwips() override { return screenHeightPixels_ * 15.0; }
     void setWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,

@@ -28,6 +28,9 @@ inline std::string incompleteMessage(const std::string& savedFile, const std::ve
     return text;
 }
 
+// CATIA went away during the run: the sheet went with it, and its first saved file is removed.
+inline constexpr const char* catiaGoneMessage = "无法连接到CATIA，加工单没有保存!\r\n\r\n请启动CATIA后再生成加工单！";
+
 // The run made the sheet but could not write it to the disk: the drawing stays open in CATIA.
 inline std::string notSavedMessage(const std::string& outputFolder) {
     return "加工单没有保存!\r\n\r\n请检查输出目录\r\n" + outputFolder;

@@ -25,13 +25,13 @@ std::string defaultDrawingName(int outputMode, double random) {
 }
 
 // The lines of the work list as they stand when the loop starts, with WorkIndex counting
-// them from 1.
+// them from 1, until the steps of a line tell to stop (false).
 template <class ModelSteps>
 void forEachListedModel(MainFrm& f, ModelSteps steps) {
     const int lines = f.lstParts.listCount();
     for (int line = 0; line < lines; ++line) {
         f.WorkIndex = static_cast<std::int16_t>(line + 1);
-        steps(line);
+        if (!steps(line)) return;
     }
 }
 
@@ -54,6 +54,7 @@ void BatchRun::run() {
             return;
         }
         drawingMade = f_.CreateDrawingFromTemplate(*name, runSheetName);
+        drawingStarted();
     }
     if (outputMode_ == 1) f_.FrameOrigin = sideBySideFrameOrigins();
 
@@ -80,9 +81,12 @@ void BatchRun::allModelsOnOneSheet(bool drawingMade) {
             explodeFrame();
         });
         closeModel();
+        if (catiaWentAway()) return stopAt(line);
         checkAndMark(line);
         endModel(line);
+        return true;
     });
+    if (catiaGone_) return;
 
     clearBackgroundView();
     trap_([&] { f_.CurrentSheet.call("Update"); });
@@ -120,11 +124,14 @@ void BatchRun::sheetPerModel(bool drawingMade) {
         });
         trap_([&] { f_.CurrentSheet.call("Update"); });
         closeModel();
+        if (catiaWentAway()) return stopAt(line);
         checkAndMark(line);
         trap_([&] { f_.CurrentSheet.call("Activate"); });
         reframe();
         endModel(line);
+        return true;
     });
+    if (catiaGone_) return;
 
     Object sheets;
     long long count = 0;
@@ -154,7 +161,7 @@ void BatchRun::drawingPerModel() {
         trap_([&] { f_.CurrentSheet.call("Update"); });
         trap_([&] { f_.CurrentSheet.call("Activate"); });
         reframe();
-        trap_([&] { f_.CurrentDrawing.call("Save"); });
+        if (trap_([&] { f_.CurrentDrawing.call("Save"); })) drawingFinished();
         exportDwg();
         trap_([&] { f_.CurrentDrawing.call("Close"); });
     };
@@ -166,14 +173,20 @@ void BatchRun::drawingPerModel() {
             drawing(number ? std::optional(*number + "-" + std::to_string(b)) : std::nullopt, body);
         });
         closeModel();
+        if (catiaWentAway()) return stopAt(line);
         // Checked after everything of the model, its body drawings, exports and closing
         // included: a drawing that did not reach the disk is a failure.
         checkAndMark(line);
         endModel(line);
+        return true;
     });
 }
 
 void BatchRun::report() {
+    if (catiaGone_) {
+        f_.connection().message(catiaUnreachableMessage);
+        return;
+    }
     if (failures_ > 0) {
         f_.connection().message("操作完成，有 " + std::to_string(failures_) + " 个文件出现了一点问题，请检查！",
                                 reportCaption);

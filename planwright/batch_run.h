@@ -14,7 +14,9 @@ namespace qvl::planwright {
 // One run of the batch projection: every model of the work list opened, projected onto the
 // run's drawing (or drawings) and closed again, in one of three output modes. Errors of single
 // calls are skipped; a model during which any call failed is counted and marked in the work
-// list, and the run goes on with the next one.
+// list, and the run goes on with the next one. When CATIA goes away, no later model can be
+// done: the run stops after the model in hand, leaves that model's line as it was, removes the
+// drawing file it could not finish and says once that CATIA cannot be reached.
 class BatchRun {
 public:
     BatchRun(MainFrm& window, int outputMode);
@@ -51,12 +53,23 @@ private:
     // saved or exported, counts as one more file with a problem.
     void saveRunDrawing(bool drawingMade);
 
+    // Whether CATIA went away during the run; the first time it is seen, the drawing file in
+    // the making is removed.
+    bool catiaWentAway();
+    // The drawing just made is in the making until it is saved with its content.
+    void drawingStarted();
+    void drawingFinished() { unfinishedFile_.clear(); }
+    // Ends the model of a run that stops; false, for the loop to stop.
+    bool stopAt(int line);
+
     void report();
 
     MainFrm& f_;
     const int outputMode_;
     automation::ErrorTrap trap_;
     std::int16_t failures_ = 0;
+    bool catiaGone_ = false;
+    std::string unfinishedFile_;
 };
 
 }  // namespace qvl::planwright

@@ -147,7 +147,9 @@ void BatchRun::newDrawing(const std::optional<std::string>& name) {
     f_.CurrentDrawing = Object();
     f_.CurrentSheet = Object();
     if (!name) return;
-    if (!f_.CreateDrawingFromTemplate(*name, *name)) {
+    const bool made = f_.CreateDrawingFromTemplate(*name, *name);
+    drawingStarted();
+    if (!made) {
         trap_([] {
             throw automation::Error(automation::errc::serverFailure,
                                     "The drawing could not be made from its template and saved");
@@ -157,8 +159,28 @@ void BatchRun::newDrawing(const std::optional<std::string>& name) {
 
 void BatchRun::saveRunDrawing(bool drawingMade) {
     const bool saved = trap_([&] { f_.CurrentDrawing.call("Save"); });
+    if (saved) drawingFinished();
     const bool exported = exportDwg();
+    if (catiaWentAway()) return;
     if (!drawingMade || !saved || !exported) ++failures_;
+}
+
+void BatchRun::drawingStarted() {
+    if (!f_.CurrentDrawingFile.empty()) unfinishedFile_ = f_.CurrentDrawingFile;
+}
+
+bool BatchRun::catiaWentAway() {
+    if (catiaGone_ || !trap_.serverWentAway()) return catiaGone_;
+    catiaGone_ = true;
+    // Its content was lost with CATIA: the file holds the drawing as it was first saved.
+    if (!unfinishedFile_.empty() && f_.services().fileExists(unfinishedFile_)) f_.services().removeFile(unfinishedFile_);
+    unfinishedFile_.clear();
+    return true;
+}
+
+bool BatchRun::stopAt(int line) {
+    endModel(line);
+    return false;
 }
 
 }  // namespace qvl::planwright

@@ -94,7 +94,7 @@ void MainFrm::cmdRun_Click() {
         connection_.GetCatia();
         trap.clear();
         if (!trap([&] { alertsOff.emplace(connection_.CatiaApp); })) {
-            connection_.message("无法连接到CATIA，请启动CATIA后再执行自动投图！");
+            connection_.message(catiaUnreachableMessage);
             return;
         }
     }

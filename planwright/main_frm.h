@@ -18,6 +18,9 @@ namespace qvl::planwright {
 
 using ui::ControlKind;
 
+// No CATIA can be reached for a run: none could be attached, or it went away during the run.
+inline constexpr const char* catiaUnreachableMessage = "无法连接到CATIA，请启动CATIA后再执行自动投图！";
+
 // The message box style flag of the information icon.
 inline constexpr int informationIcon = 64;
 
@@ -78,6 +81,8 @@ public:
     StringDictionary dicParts;                      // the work list: display text -> full path
     std::int16_t WorkIndex = 0;
     automation::Object CurrentDrawing;
+    // The file that CreateDrawingFromTemplate saved its drawing as; empty when it saved none.
+    std::string CurrentDrawingFile;
     automation::Object CurrentSheet;
     automation::Object CurrentModel;
     automation::Object FrameComponent;

@@ -108,6 +108,7 @@ const std::map<std::string, Runner::Command>& Runner::commands() {
         {"alerts", &Runner::alerts},     {"dialogdelay", &Runner::dialogDelay},
         {"answer", &Runner::answer},
         {"pick", &Runner::pick},         {"fail", &Runner::fail},
+        {"crash", &Runner::crash},       {"busy", &Runner::busy},
         {"delete", &Runner::deleteFile}, {"write", &Runner::writeFile},
         {"start", &Runner::start},       {"restart", &Runner::restart},
         {"set", &Runner::set},           {"check", &Runner::check},
@@ -288,11 +289,34 @@ void Runner::fail(const Args& args) {
         catia_->failEverything();
         return;
     }
+    const PlannedCall call = plannedCall(args, 0, "fail");
+    catia_->failCall(call.typeName, call.member, call.n);
+}
+
+void Runner::crash(const Args& args) {
+    expectCount(args, 1, 2, "crash TYPE.MEMBER [N]");
+    const PlannedCall call = plannedCall(args, 0, "crash");
+    catia_->crashAt(call.typeName, call.member, call.n);
+}
+
+void Runner::busy(const Args& args) {
+    expectCount(args, 2, 3, "busy TYPE.MEMBER SECONDS [N]");
+    const double seconds = parseDouble(args[1], "SECONDS");
+    if (seconds < 0) fault("SECONDS must not be negative");
+    const PlannedCall call = plannedCall(args, 1, "busy");
+    catia_->busyAt(call.typeName, call.member, seconds, call.n);
+}
+
+// TYPE.MEMBER in the first argument and N after the `skipped` arguments that follow it.
+Runner::PlannedCall Runner::plannedCall(const Args& args, std::size_t skipped, const char* command) {
     std::size_t dot = args[0].find('.');
-    if (dot == std::string::npos || dot == 0 || dot + 1 == args[0].size()) fault("fail takes TYPE.MEMBER");
-    int n = args.size() == 2 ? parseInt(args[1], "N") : 1;
+    if (dot == std::string::npos || dot == 0 || dot + 1 == args[0].size()) {
+        fault(std::string(command) + " takes TYPE.MEMBER");
+    }
+    const std::size_t nAt = 1 + skipped;
+    int n = args.size() > nAt ? parseInt(args[nAt], "N") : 1;
     if (n < 1) fault("N must be 1 or more");
-    catia_->failCall(args[0].substr(0, dot), args[0].substr(dot + 1), n);
+    return {args[0].substr(0, dot), args[0].substr(dot + 1), n};
 }
 
 void Runner::deleteFile(const Args& args) {

@@ -69,6 +69,8 @@ private:
     void answer(const Args& args);
     void pick(const Args& args);
     void fail(const Args& args);
+    void crash(const Args& args);
+    void busy(const Args& args);
     void deleteFile(const Args& args);
     void writeFile(const Args& args);
     // The person at the window.
@@ -82,6 +84,14 @@ private:
     void dblclick(const Args& args);
     // Inspection.
     void dump(const Args& args);
+
+    // The call that a fault, crash or busy spell is planned for.
+    struct PlannedCall {
+        std::string typeName;
+        std::string member;
+        int n;
+    };
+    static PlannedCall plannedCall(const Args& args, std::size_t skipped, const char* command);
 
     void launch();
     void requireBeforeStart(const char* command) const;

@@ -35,6 +35,13 @@ public:
 
     virtual void failCall(const std::string& typeName, const std::string& member, int n = 1) = 0;
     virtual void failEverything() = 0;
+    // CATIA's process ends during the n-th call from now (1 = the next) of `member` on an object
+    // of type name `typeName`: that call and every later one fail as calls on a CATIA that went
+    // away. A crashed CATIA can no longer be set up or inspected (platform::ScriptFault).
+    virtual void crashAt(const std::string& typeName, const std::string& member, int n = 1) = 0;
+    // CATIA is busy for `seconds` from the n-th call from now of `member` on `typeName` on. A
+    // client that waits for a busy CATIA sees its calls succeed, only later.
+    virtual void busyAt(const std::string& typeName, const std::string& member, double seconds, int n = 1) = 0;
     // Tells `observer` the type name and member of every call that the programs make; a CATIA
     // that cannot tell refuses.
     virtual void observeCalls(std::function<void(std::string_view typeName, std::string_view member)>) {

@@ -51,6 +51,15 @@ public:
     // name is `typeName` fails; `failEverything` makes every later call fail (CATIA went away).
     void failCall(const std::string& typeName, const std::string& member, int n = 1) override;
     void failEverything() override;
+    // CATIA crashes at a planned call; afterwards the setup and inspection above refuse
+    // (platform::ScriptFault). `onCrash` runs when it does, after CATIA went away.
+    void crashAt(const std::string& typeName, const std::string& member, int n = 1) override;
+    void onCrash(std::function<void()> handler);
+    // CATIA is busy from a planned call on. In this process a busy CATIA shows nothing: the
+    // call goes through. `onBusy` may reject the call instead (returning true), as a CATIA in a
+    // process of its own does for the length of the spell.
+    void busyAt(const std::string& typeName, const std::string& member, double seconds, int n = 1) override;
+    void onBusy(std::function<bool(double seconds)> handler);
     // Tells `observer` the type name and member of every call that the programs make.
     void observeCalls(std::function<void(std::string_view typeName, std::string_view member)> observer) override;
 
@@ -69,6 +78,9 @@ public:
     std::optional<platform::Json> dumpDocument(const std::string& nameOrActive) const override;
 
 private:
+    // Refuses setup and inspection once CATIA has crashed.
+    void requireNotCrashed() const;
+
     std::unique_ptr<SimulatedCatia> impl_;
 };
 

@@ -26,6 +26,7 @@ public:
     Session& session() { return server_->session(); }
     const Session& session() const { return server_->session(); }
     Server& server() { return *server_; }
+    const Server& server() const { return *server_; }
     const platform::VirtualDisk& disk() const { return disk_; }
 
     // The person works in CATIA; refused (ScriptFault) while no CATIA runs.

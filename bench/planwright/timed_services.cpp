@@ -64,6 +64,10 @@ std::optional<std::string> TimedServices::readFile(const std::string& path) {
     return timed([&] { return services_.readFile(path); });
 }
 
+bool TimedServices::removeFile(const std::string& path) {
+    return timed([&] { return services_.removeFile(path); });
+}
+
 bool TimedServices::writeFile(const std::string& path, const std::string& bytes) {
     return timed([&] { return services_.writeFile(path, bytes); });
 }

@@ -34,6 +34,12 @@ inline constexpr std::int32_t wrongArgumentCount = 450;
 inline constexpr std::int32_t fileNotFound = 53;
 // The generic failure that an automation server reports (E_FAIL).
 inline constexpr std::int32_t serverFailure = -2147467259;
+// The server went away (RPC_S_SERVER_UNAVAILABLE): every way in which COM tells of a lost
+// server reaches the programs as this one error.
+inline constexpr std::int32_t serverGone = -2147023174;
 }  // namespace errc
+
+// Whether `error` tells that the automation server went away: no later call can succeed.
+inline bool isServerGoneError(const Error& error) noexcept { return error.code() == errc::serverGone; }
 
 }  // namespace qvl::automation

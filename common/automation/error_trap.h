@@ -22,6 +22,7 @@ public:
             return true;
         } catch (const Error& e) {
             error_ = e;
+            if (isServerGoneError(e)) serverGone_ = true;
             return false;
         }
     }
@@ -29,9 +30,13 @@ public:
     bool failed() const noexcept { return error_.has_value(); }
     const std::optional<Error>& error() const noexcept { return error_; }
     void clear() noexcept { error_.reset(); }
+    // Whether a trapped error told that the server went away. Clearing the error state keeps
+    // it: no later call can succeed.
+    bool serverWentAway() const noexcept { return serverGone_; }
 
 private:
     std::optional<Error> error_;
+    bool serverGone_ = false;
 };
 
 }  // namespace qvl::automation

@@ -70,8 +70,12 @@ bool isBusy(std::int32_t hresult) {
 }
 
 bool isServerGone(std::int32_t hresult) {
-    return hresult == hresults::serverUnavailable || hresult == hresults::callFailed ||
-           hresult == hresults::disconnected || hresult == hresults::objectNotConnected;
+    using namespace hresults;
+    for (std::int32_t gone : {serverUnavailable, callFailed, callFailedDidNotExecute, disconnected, objectNotConnected,
+                              serverDied, serverDiedDidNotExecute}) {
+        if (hresult == gone) return true;
+    }
+    return false;
 }
 
 }  // namespace qvl::automation

@@ -21,6 +21,9 @@ inline constexpr std::int32_t serverUnavailable = static_cast<std::int32_t>(0x80
 inline constexpr std::int32_t callFailed = static_cast<std::int32_t>(0x800706BE);
 inline constexpr std::int32_t disconnected = static_cast<std::int32_t>(0x80010108);
 inline constexpr std::int32_t objectNotConnected = static_cast<std::int32_t>(0x800401FD);
+inline constexpr std::int32_t callFailedDidNotExecute = static_cast<std::int32_t>(0x800706BF);
+inline constexpr std::int32_t serverDied = static_cast<std::int32_t>(0x80010007);
+inline constexpr std::int32_t serverDiedDidNotExecute = static_cast<std::int32_t>(0x80010012);
 }  // namespace hresults
 
 // The error VB raises for a failing HRESULT other than DISP_E_EXCEPTION: the automation

@@ -64,6 +64,8 @@ public:
     virtual bool folderExists(const std::string& path) = 0;
     virtual std::optional<std::string> readFile(const std::string& path) = 0;
     virtual bool writeFile(const std::string& path, const std::string& bytes) = 0;
+    // Deletes a file; false when it cannot be deleted.
+    virtual bool removeFile(const std::string& path) = 0;
 
     // Screen and window placement.
     virtual double screenWidthTwips() = 0;

@@ -148,7 +148,7 @@ void MainFrm3::cmdRun_Click() {
     trap([&] { picked = connection_.PickOneElement(setupType, programType, activityType); });
     if (picked.isEmpty() || picked.isNothing()) {
         restoreAlerts();
-        connection_.message(nothingPickedMessage);
+        connection_.message(trap.serverWentAway() ? catiaGoneMessage : nothingPickedMessage);
         return;
     }
 
@@ -218,6 +218,12 @@ void MainFrm3::cmdRun_Click() {
     restoreAlerts();
     cmdRun.setCaption(runCaption);
 
+    if (!saved && trap.serverWentAway()) {
+        // The sheet was lost with CATIA: its file holds the drawing as first saved, empty.
+        if (savedPath_) services_.removeFile(*savedPath_ + drawing::drawingFileExtension);
+        connection_.message(catiaGoneMessage);
+        return;
+    }
     if (!saved) {
         connection_.message(notSavedMessage(lblOutFolder2.caption()));
         return;

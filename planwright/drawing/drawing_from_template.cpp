@@ -25,6 +25,7 @@ bool MainFrm::CreateDrawingFromTemplate(const std::string& fileName, const std::
     // Nothing of an earlier drawing may be acted on when this one cannot be made.
     CurrentDrawing = Object();
     CurrentSheet = Object();
+    CurrentDrawingFile.clear();
     const bool firstAngle = op1st.value() == 1;
     if (!trap([&] {
             CurrentDrawing =
@@ -56,6 +57,7 @@ bool MainFrm::CreateDrawingFromTemplate(const std::string& fileName, const std::
     });
     if (!unused) return false;
     const bool saved = trap([&] { CurrentDrawing.call("SaveAs", {Variant(*unused)}); });
+    if (saved) CurrentDrawingFile = *unused + drawingFileExtension;
     return saved && !CurrentSheet.isNothing();
 }
 

@@ -138,4 +138,8 @@ void CatiaProcess::kill() {
     }
 }
 
+bool CatiaProcess::hasEnded(std::chrono::milliseconds wait) const {
+    return process_ && WaitForSingleObject(process_, static_cast<DWORD>(wait.count())) == WAIT_OBJECT_0;
+}
+
 }  // namespace qvl::simcatia

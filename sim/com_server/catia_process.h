@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -30,6 +31,9 @@ public:
 
     // Ends the server at once, as when CATIA crashes.
     void kill();
+    // Whether the server's process has ended (it crashed or was killed), waiting up to `wait`
+    // for it to end.
+    bool hasEnded(std::chrono::milliseconds wait = std::chrono::milliseconds(0)) const;
 
 private:
     void writeLine(const std::string& line);

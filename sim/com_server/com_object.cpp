@@ -153,6 +153,8 @@ HRESULT ComObject::invokeTarget(const std::string& member, WORD flags, DISPPARAM
         if (result) win32::toVariant(value, *result, ComObject::of);
         return S_OK;
     } catch (const automation::Error& e) {
+        // A CATIA that turned busy in this call rejects it, as it rejects the calls that follow.
+        if (automation::isBusy(e.code())) return static_cast<HRESULT>(e.code());
         return reportError(e, exception);
     } catch (const platform::ScriptFault& e) {
         serverState().scriptFault = e.what();

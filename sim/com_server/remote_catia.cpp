@@ -1,6 +1,8 @@
 #include "sim/com_server/remote_catia.h"
 
 #include <algorithm>
+#include <chrono>
+#include <stdexcept>
 #include <vector>
 
 #include "headless/script_fault.h"
@@ -22,8 +24,16 @@ Json optionalText(const std::optional<std::string>& text) {
 
 RemoteCatia::RemoteCatia(CatiaProcess& process) : process_(process) {
     // A call that failed because the scenario named nothing stops the run as its script's fault.
+    // A CATIA that crashed in the call has nothing to hand.
     win32::setFailedCallObserver([this] {
-        std::string fault = send("scriptfault").get<std::string>();
+        if (process_.hasEnded()) return;
+        std::string fault;
+        try {
+            fault = send("scriptfault").get<std::string>();
+        } catch (const platform::ScriptFault&) {
+            if (process_.hasEnded()) return;
+            throw;
+        }
         if (!fault.empty()) throw platform::ScriptFault(fault);
     });
 }
@@ -31,9 +41,17 @@ RemoteCatia::RemoteCatia(CatiaProcess& process) : process_(process) {
 RemoteCatia::~RemoteCatia() { win32::setFailedCallObserver({}); }
 
 Json RemoteCatia::send(const char* op, Json request) const {
+    const char* crashed = "CATIA has crashed: there is no CATIA to set up or inspect";
+    if (process_.hasEnded()) throw platform::ScriptFault(crashed);
     request["op"] = op;
     request["clock"] = clock_();
-    return process_.request(request);
+    try {
+        return process_.request(request);
+    } catch (const std::runtime_error&) {
+        // The process ended while the request went out: it crashed in a call just made.
+        if (process_.hasEnded(std::chrono::seconds(5))) throw platform::ScriptFault(crashed);
+        throw;
+    }
 }
 
 void RemoteCatia::setAvailability(sim::Availability availability) {
@@ -68,6 +86,14 @@ void RemoteCatia::failCall(const std::string& typeName, const std::string& membe
 }
 
 void RemoteCatia::failEverything() { send("failall"); }
+
+void RemoteCatia::crashAt(const std::string& typeName, const std::string& member, int n) {
+    send("crashat", {{"type", typeName}, {"member", member}, {"n", n}});
+}
+
+void RemoteCatia::busyAt(const std::string& typeName, const std::string& member, double seconds, int n) {
+    send("busyat", {{"type", typeName}, {"member", member}, {"seconds", seconds}, {"n", n}});
+}
 
 void RemoteCatia::setDialogDelay(double seconds) { send("dialogdelay", {{"seconds", seconds}}); }
 

@@ -29,6 +29,8 @@ public:
     void queuePick(sim::PickAnswer answer) override;
     void failCall(const std::string& typeName, const std::string& member, int n = 1) override;
     void failEverything() override;
+    void crashAt(const std::string& typeName, const std::string& member, int n = 1) override;
+    void busyAt(const std::string& typeName, const std::string& member, double seconds, int n = 1) override;
     winmsg::WindowMessages& windowMessages() override { return *this; }
     void setClock(std::function<double()> clock) override { clock_ = std::move(clock); }
     void setDialogDelay(double seconds) override;
@@ -36,6 +38,7 @@ public:
     std::optional<platform::Json> dumpDocument(const std::string& nameOrActive) const override;
 
 private:
+    // A CATIA whose process has ended (it crashed) takes no more requests: platform::ScriptFault.
     platform::Json send(const char* op, platform::Json request = platform::Json::object()) const;
 
     winmsg::WindowHandle findWindow(const std::optional<std::string>& className,

@@ -107,6 +107,16 @@ ServedCatia::ServedCatia(std::filesystem::path workspace, std::optional<std::fil
         });
     }
     catia_.setClock([this] { return clock_; });
+    // A planned crash ends this process inside the call, as a crashing CATIA does; a planned
+    // busy spell rejects the call and every call until it is over.
+    catia_.onCrash([this] {
+        events_.flush();
+        TerminateProcess(GetCurrentProcess(), 3);
+    });
+    catia_.onBusy([](double seconds) {
+        serverState().makeBusy(std::chrono::milliseconds(static_cast<long long>(seconds * 1000)));
+        return true;
+    });
     factory_ = new ApplicationFactory(*this);
 }
 
@@ -209,6 +219,10 @@ Json ServedCatia::execute(const std::string& op, const Json& request) {
     else if (op == "pick") catia_.queuePick(pickOf(request));
     else if (op == "fail") catia_.failCall(text("type"), text("member"), request.at("n").get<int>());
     else if (op == "failall") catia_.failEverything();
+    else if (op == "crashat") catia_.crashAt(text("type"), text("member"), request.at("n").get<int>());
+    else if (op == "busyat") {
+        catia_.busyAt(text("type"), text("member"), request.at("seconds").get<double>(), request.at("n").get<int>());
+    }
     else if (op == "dialogdelay") catia_.setDialogDelay(request.at("seconds").get<double>());
     else if (op == "windows") showDialogsAsWindows();
     else if (op == "dumpcatia") return catia_.dumpCatia();

@@ -3,24 +3,62 @@
 #include "common/text/utf8.h"
 
 namespace qvl::sim {
+namespace {
 
-void FaultPlan::failCall(std::string typeName, std::string member, int n) {
-    planned_.push_back({std::move(typeName), std::move(member), n});
+// Type names compare exactly, member names without regard to letter case.
+bool sameCall(std::string_view typeA, std::string_view memberA, std::string_view typeB, std::string_view memberB) {
+    return typeA == typeB && text::compareTextIgnoreCase(memberA, memberB) == 0;
 }
 
-bool FaultPlan::countCall(std::string_view typeName, std::string_view member) {
+// A failure outranks a crash, a crash a busy spell.
+int rank(PlannedEvent::Kind kind) {
+    switch (kind) {
+        case PlannedEvent::Kind::Fail: return 3;
+        case PlannedEvent::Kind::Crash: return 2;
+        case PlannedEvent::Kind::Busy: return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+void FaultPlan::plan(std::string typeName, std::string member, int n, PlannedEvent event) {
+    planned_.push_back({std::move(typeName), std::move(member), n, event});
+}
+
+void FaultPlan::failCall(std::string typeName, std::string member, int n) {
+    plan(std::move(typeName), std::move(member), n, {PlannedEvent::Kind::Fail, 0});
+}
+
+void FaultPlan::crashAt(std::string typeName, std::string member, int n) {
+    plan(std::move(typeName), std::move(member), n, {PlannedEvent::Kind::Crash, 0});
+}
+
+void FaultPlan::busyAt(std::string typeName, std::string member, double seconds, int n) {
+    plan(std::move(typeName), std::move(member), n, {PlannedEvent::Kind::Busy, seconds});
+}
+
+void FaultPlan::expectRepeat(std::string_view typeName, std::string_view member) {
+    repeat_.emplace(std::string(typeName), std::string(member));
+}
+
+std::optional<PlannedEvent> FaultPlan::countCall(std::string_view typeName, std::string_view member) {
+    if (repeat_) {
+        const bool repeated = sameCall(repeat_->first, repeat_->second, typeName, member);
+        repeat_.reset();
+        if (repeated) return std::nullopt;
+    }
     if (observer_) observer_(typeName, member);
-    bool fails = false;
+    std::optional<PlannedEvent> met;
     for (auto it = planned_.begin(); it != planned_.end();) {
-        // Type names compare exactly, member names without regard to letter case.
-        if (it->typeName == typeName && text::compareTextIgnoreCase(it->member, member) == 0 && --it->callsLeft == 0) {
-            fails = true;
+        if (sameCall(it->typeName, it->member, typeName, member) && --it->callsLeft == 0) {
+            if (!met || rank(it->event.kind) > rank(met->kind)) met = it->event;
             it = planned_.erase(it);
         } else {
             ++it;
         }
     }
-    return fails;
+    return met;
 }
 
 }  // namespace qvl::sim

@@ -1,20 +1,37 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace qvl::sim {
 
+// What happens at a planned call: it fails; CATIA's process ends during it; or CATIA is busy
+// for a while from it on.
+struct PlannedEvent {
+    enum class Kind { Fail, Crash, Busy };
+    Kind kind = Kind::Fail;
+    double busySeconds = 0;
+};
+
 // Injected faults: the n-th call, counted from the time the fault is planned, of a member on an
-// object of a type name fails. Several faults may be planned at once; each counts on its own.
+// object of a type name fails, ends CATIA or finds CATIA busy. Several may be planned at once;
+// each counts on its own.
 class FaultPlan {
 public:
     // `n` counts from 1 (the next call).
     void failCall(std::string typeName, std::string member, int n);
-    // Counts a call; true when it is one that must fail.
-    bool countCall(std::string_view typeName, std::string_view member);
+    void crashAt(std::string typeName, std::string member, int n);
+    void busyAt(std::string typeName, std::string member, double seconds, int n);
+
+    // Counts a call; what it meets, when it is a planned one (a failure wins over the others).
+    std::optional<PlannedEvent> countCall(std::string_view typeName, std::string_view member);
+    // The next call of this member on this type repeats the one just counted (a client asking
+    // again after a busy answer): it is not counted again.
+    void expectRepeat(std::string_view typeName, std::string_view member);
+
     // Every call counted from now on is also told to `observer` (none: calls are only counted).
     using CallObserver = std::function<void(std::string_view typeName, std::string_view member)>;
     void observeCalls(CallObserver observer) { observer_ = std::move(observer); }
@@ -24,8 +41,12 @@ private:
         std::string typeName;
         std::string member;
         int callsLeft;
+        PlannedEvent event;
     };
+    void plan(std::string typeName, std::string member, int n, PlannedEvent event);
+
     std::vector<Planned> planned_;
+    std::optional<std::pair<std::string, std::string>> repeat_;
     CallObserver observer_;
 };
 

@@ -4,6 +4,12 @@ namespace qvl::sim {
 
 Server::Server(platform::VirtualDisk& disk, platform::Transcript& transcript) : session_(disk, transcript) {}
 
+void Server::crash() {
+    gone_ = true;
+    crashed_ = true;
+    if (crashHandler_) crashHandler_();
+}
+
 automation::Object Server::object(const void* target, std::string_view typeName, const Maker& make) {
     auto key = std::make_pair(target, std::string(typeName));
     if (auto found = objects_.find(key); found != objects_.end()) {

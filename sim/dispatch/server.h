@@ -31,6 +31,17 @@ public:
     bool isGone() const noexcept { return gone_; }
     void goAway() noexcept { gone_ = true; }
 
+    // CATIA's process ends during a call: it goes away, and `onCrash` (when set) ends the
+    // process that serves it, as a crash would.
+    bool hasCrashed() const noexcept { return crashed_; }
+    void crash();
+    void onCrash(std::function<void()> handler) { crashHandler_ = std::move(handler); }
+    // CATIA turns busy for `seconds` at a call. By default nothing shows; `onBusy` may reject
+    // the call (returning true) and the calls of the busy spell, as a server in its own
+    // process does.
+    bool rejectWhileBusy(double seconds) { return busyHandler_ && busyHandler_(seconds); }
+    void onBusy(std::function<bool(double seconds)> handler) { busyHandler_ = std::move(handler); }
+
     using Maker = std::function<std::shared_ptr<automation::Dispatch>()>;
     // The automation object of type `typeName` for the model object `target`, made by `make`
     // when none is alive.
@@ -40,6 +51,9 @@ private:
     Session session_;
     FaultPlan faults_;
     bool gone_ = false;
+    bool crashed_ = false;
+    std::function<void()> crashHandler_;
+    std::function<bool(double)> busyHandler_;
     std::map<std::pair<const void*, std::string>, std::weak_ptr<automation::Dispatch>> objects_;
 };
 

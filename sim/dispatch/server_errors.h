@@ -14,6 +14,8 @@ namespace hresult {
 inline constexpr std::int32_t rpcServerUnavailable = -2147023174;
 // RPC_E_DISCONNECTED: the object belongs to a document that CATIA has closed.
 inline constexpr std::int32_t disconnected = -2147417848;
+// RPC_E_SERVERCALL_RETRYLATER: CATIA is busy; the call may be made again later.
+inline constexpr std::int32_t retryLater = -2147417846;
 }  // namespace hresult
 
 // CATIA refused the call (E_FAIL), as Visual Basic words it.
@@ -24,6 +26,10 @@ inline automation::Error memberFailed(std::string_view member, std::string_view 
 
 inline automation::Error serverUnavailable() {
     return automation::Error(hresult::rpcServerUnavailable, "The RPC server is unavailable.");
+}
+
+inline automation::Error serverBusy() {
+    return automation::Error(hresult::retryLater, "The message filter indicated that the application is busy.");
 }
 
 inline automation::Error objectDisconnected() {

@@ -27,7 +27,20 @@ automation::Variant SimDispatch::invoke(std::string_view member, automation::Cal
 }
 
 void SimDispatch::beforeCall(std::string_view member) {
-    if (server().faults().countCall(typeName(), member)) throw memberFailed(member, typeName());
+    Server& catia = server();
+    const std::optional<PlannedEvent> planned = catia.faults().countCall(typeName(), member);
+    if (!planned) return;
+    switch (planned->kind) {
+        case PlannedEvent::Kind::Fail: throw memberFailed(member, typeName());
+        case PlannedEvent::Kind::Crash: catia.crash(); throw serverUnavailable();
+        case PlannedEvent::Kind::Busy:
+            if (catia.rejectWhileBusy(planned->busySeconds)) {
+                // The client asks again once the spell is over; that is still this one call.
+                catia.faults().expectRepeat(typeName(), member);
+                throw serverBusy();
+            }
+            return;
+    }
 }
 
 std::optional<Element> elementOf(const automation::Object& object) {

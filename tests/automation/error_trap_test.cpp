@@ -33,6 +33,16 @@ TEST(ErrorTrap, ALaterFailureReplacesTheRecordedOne) {
     EXPECT_EQ(trap.error()->code(), 91);
 }
 
+TEST(ErrorTrap, RemembersAGoneServerThroughLaterErrorsAndClearing) {
+    ErrorTrap trap;
+    trap([] { throw Error(errc::serverFailure, "refused"); });
+    EXPECT_FALSE(trap.serverWentAway());
+    trap([] { throw Error(errc::serverGone, "The RPC server is unavailable."); });
+    trap([] { throw Error(errc::objectNotSet, "Object variable or With block variable not set"); });
+    trap.clear();
+    EXPECT_TRUE(trap.serverWentAway());
+}
+
 TEST(ErrorTrap, LetsFaultsOfTheProgramItselfThrough) {
     ErrorTrap trap;
     EXPECT_THROW(trap([] { throw std::logic_error("bug"); }), std::logic_error);

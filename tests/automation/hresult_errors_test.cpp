@@ -42,6 +42,10 @@ TEST(HresultErrors, BusyAndGoneAreTold) {
     EXPECT_FALSE(isBusy(hresults::serverUnavailable));
     EXPECT_TRUE(isServerGone(hresults::serverUnavailable));
     EXPECT_TRUE(isServerGone(hresults::disconnected));
+    EXPECT_TRUE(isServerGone(hresults::callFailed));
+    EXPECT_TRUE(isServerGone(hresults::objectNotConnected));
+    EXPECT_TRUE(isServerGone(hresults::serverDied));
+    EXPECT_FALSE(isServerGone(hresults::serverCallRetryLater));
     EXPECT_FALSE(isServerGone(hresults::dispException));
 }
 

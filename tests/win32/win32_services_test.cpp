@@ -54,7 +54,9 @@ TEST(Win32Services, FilesWithChineseNamesBlanksAndLongPathsRoundTrip) {
     EXPECT_EQ(services.readFile(file), "x");
     EXPECT_FALSE(services.writeFile(path + "\\no such folder\\a.ini", "x"));
 
-    DeleteFileW(extendedLengthPath(file).c_str());
+    EXPECT_TRUE(services.removeFile(file));
+    EXPECT_FALSE(services.fileExists(file));
+    EXPECT_FALSE(services.removeFile(file));
     for (auto it = created.rbegin(); it != created.rend(); ++it) RemoveDirectoryW(extendedLengthPath(*it).c_str());
     EXPECT_FALSE(services.folderExists(folder));
 }

@@ -21,7 +21,12 @@ automation::Error errorFromCall(HRESULT hr, ExceptionInfo* exception) {
         if (text.empty()) text = automation::vbErrorForHresult(number).description;
         return automation::Error(number, std::move(text));
     }
-    automation::VbError error = automation::vbErrorForHresult(static_cast<std::int32_t>(hr));
+    // However COM words a server that went away (the call failed, the object disconnected, the
+    // server died), the program meets the one error of a CATIA that is gone.
+    const std::int32_t status = automation::isServerGone(static_cast<std::int32_t>(hr))
+                                    ? automation::hresults::serverUnavailable
+                                    : static_cast<std::int32_t>(hr);
+    automation::VbError error = automation::vbErrorForHresult(status);
     return automation::Error(error.number, std::move(error.description));
 }
 

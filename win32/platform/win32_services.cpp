@@ -124,6 +124,10 @@ std::optional<std::string> Win32Services::readFile(const std::string& path) {
     return bytes;
 }
 
+bool Win32Services::removeFile(const std::string& path) {
+    return !path.empty() && DeleteFileW(extendedLengthPath(path).c_str());
+}
+
 bool Win32Services::writeFile(const std::string& path, const std::string& bytes) {
     if (path.empty()) return false;
     UniqueFile file(CreateFileW(extendedLengthPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
