@@ -99,6 +99,7 @@ int main(int argc, char** argv) {
         qvl::drive::Screenshots screenshots(keep ? std::optional<fs::path>(qvl::platform::pathFromUtf8(*keep) / "screens")
                                                  : std::nullopt);
         qvl::simcatia::ComScenario catia(drives.root());
+        catia.showDialogsAsWindows();
         printCatiaEvents = [&catia] { catia.takeEvents(print); };
         try {
             qvl::scenario::Runner runner(

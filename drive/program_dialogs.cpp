@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <stdexcept>
@@ -126,6 +127,8 @@ int iconFlagOf(HWND box) {
     GetWindowRect(iconWindow, &area);
     if (area.right <= area.left || area.bottom <= area.top) return 0;
     const std::vector<std::uint32_t> shown = screenPixels(area);
+    // A box without an icon keeps the place empty: one colour.
+    if (std::all_of(shown.begin(), shown.end(), [&](std::uint32_t pixel) { return pixel == shown.front(); })) return 0;
     struct Candidate {
         int flag;
         LPCWSTR icon;

@@ -374,6 +374,8 @@ std::vector<Json> WindowPerson::dumpWindow() {
     e["height"] = scenario::twips(pixelsToTwips(inside.bottom));
     e["topmost"] = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     events.push_back(std::move(e));
+    noteUnobservable({"window"}, "a real window sits at whole pixels inside the screen, where the form's place is "
+                                 "in twips");
     screenshots_.take(window, "window");
     return events;
 }

@@ -98,14 +98,19 @@ substitute_fonts() {
   touch "$WINEPREFIX/.qvl-fonts"
 }
 
-# Dates as a Chinese Windows writes them (2026/12/7), whatever the host's language.
-set_date_format() {
-  [ -f "$WINEPREFIX/.qvl-dates" ] && return 0
-  local reg="$WINEPREFIX/qvl-dates.reg"
-  printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\International]\r\n"sShortDate"="yyyy/M/d"\r\n' >"$reg"
+# Dates as a Chinese Windows writes them (2026/12/7), whatever the host's language; and windows
+# that Wine places itself (no window manager runs), which close without waiting for one.
+set_desktop() {
+  [ -f "$WINEPREFIX/.qvl-desktop" ] && return 0
+  local reg="$WINEPREFIX/qvl-desktop.reg"
+  {
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Control Panel\\International]\r\n"sShortDate"="yyyy/M/d"\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n'
+  } >"$reg"
   wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
   wineserver -w
-  touch "$WINEPREFIX/.qvl-dates"
+  touch "$WINEPREFIX/.qvl-desktop"
 }
 
 # Registers the simulated CATIA as the local server of "CATIA.Application", when it is built.
@@ -167,7 +172,7 @@ flock 9
 start_display
 prepare_prefix
 substitute_fonts
-set_date_format
+set_desktop
 register_servers
 map_drives
 # "--prepare" only makes the prefix ready (for a caller that puts files into it first).

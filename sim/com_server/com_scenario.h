@@ -22,6 +22,8 @@ public:
     void takeEvents(const std::function<void(const std::string&)>& take) { process_.takeEvents(take); }
     // The calls the server received, by kind.
     platform::Json serverCalls() { return process_.request({{"op", "calls"}}); }
+    // CATIA's dialogs become real windows that other processes find and message.
+    void showDialogsAsWindows() { process_.request({{"op", "windows"}}); }
 
 private:
     win32::ComApartment apartment_;
