@@ -2,7 +2,6 @@
 
 #include <shlobj.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <stdexcept>
@@ -119,7 +118,8 @@ int iconFlagOf(HWND box) {
             iconWindow = child;
         }
     }
-    if (!iconWindow) return 0;
+    // A box without an icon keeps its icon control empty.
+    if (!iconWindow || !SendMessageW(iconWindow, STM_GETICON, 0, 0)) return 0;
     // The picture is read from the screen: the box is painted first.
     RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     Sleep(50);
@@ -127,8 +127,6 @@ int iconFlagOf(HWND box) {
     GetWindowRect(iconWindow, &area);
     if (area.right <= area.left || area.bottom <= area.top) return 0;
     const std::vector<std::uint32_t> shown = screenPixels(area);
-    // A box without an icon keeps the place empty: one colour.
-    if (std::all_of(shown.begin(), shown.end(), [&](std::uint32_t pixel) { return pixel == shown.front(); })) return 0;
     struct Candidate {
         int flag;
         LPCWSTR icon;
@@ -175,8 +173,9 @@ std::string windowTextOf(HWND window) {
 DialogKind kindOf(HWND dialog) {
     if (GetDlgItem(dialog, messageTextId)) return DialogKind::Message;
     if (GetDlgItem(dialog, inputTextId) && GetDlgItem(dialog, inputPromptId)) return DialogKind::Input;
-    if (findDescendant(dialog, L"SysTreeView32")) return DialogKind::Folder;
+    // The open-file dialog shows a tree of folders too: its file name box tells it apart.
     if (GetDlgItem(dialog, fileNameEditId) || GetDlgItem(dialog, fileNameComboId)) return DialogKind::Files;
+    if (findDescendant(dialog, L"SysTreeView32")) return DialogKind::Folder;
     return DialogKind::Unknown;
 }
 

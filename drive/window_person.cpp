@@ -60,7 +60,7 @@ void WindowPerson::noteUnobservable(std::initializer_list<const char*> events, c
 void WindowPerson::setToday(std::string text) { today_ = std::move(text); }
 
 void WindowPerson::setFixedRandom(double) {
-    noteUnobservable({"document", "file", "files", "saved", "exported", "message", "control"},
+    noteUnobservable({"document", "file", "files", "saved", "exported", "message", "control", "input"},
                      "chance cannot be fixed from outside: names the program draws at random differ");
 }
 
@@ -250,8 +250,9 @@ void WindowPerson::set(const std::string& name, const std::string& text) {
     HWND window = windowOf(c);
     std::wstring wide = win32::toWide(text);
     act([&] { SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str())); });
-    // A combo box tells no change of its text that came from a message; typing would.
-    if (c.kind == ControlKind::ComboBox) notify(c, CBN_EDITCHANGE);
+    // A combo box and a box of several lines tell no change of their text that came from a
+    // message; typing would. (A window that told it already hears the same text again.)
+    notify(c, c.kind == ControlKind::ComboBox ? CBN_EDITCHANGE : EN_CHANGE);
 }
 
 void WindowPerson::check(const std::string& name, int value) {

@@ -192,10 +192,14 @@ if [ "$(basename "$path")" = qvl-drive.exe ] && [ $# -ge 1 ]; then
   ((offset >= 0)) && offset="+$offset"
   wineserver -k >/dev/null 2>&1 || true
   wineserver -w
-  # File times stay true (Wine compares them to tell whether the prefix is up to date).
-  export DONT_FAKE_MONOTONIC=1 NO_FAKE_STAT=1
-  # The Wine server, started by the first process, inherits the same clock.
-  clock=(faketime -f "$offset")
+  # The clock library is loaded into every process directly (not through the faketime
+  # command, which would wait for every process the run leaves behind, such as an Explorer
+  # window a program opened). File times stay true: Wine compares them to tell whether the
+  # prefix is up to date.
+  library="$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime\.so\.1$' | head -n 1 || true)"
+  if [ -n "$library" ]; then
+    clock=(env LD_PRELOAD="$library" FAKETIME="$offset" DONT_FAKE_MONOTONIC=1 NO_FAKE_STAT=1)
+  fi
 fi
 status=0
 "${clock[@]}" wine "$path" "$@" || status=$?
