@@ -1,7 +1,9 @@
 #include "drive/program_dialogs.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <stdexcept>
@@ -62,6 +64,7 @@ public:
     RemoteCopy(const RemoteCopy&) = delete;
     RemoteCopy& operator=(const RemoteCopy&) = delete;
     LPARAM address() const { return reinterpret_cast<LPARAM>(address_); }
+    void read(void* into, std::size_t size) const { ReadProcessMemory(process_, address_, into, size, nullptr); }
 
 private:
     HANDLE process_;
@@ -188,8 +191,7 @@ MessageBoxView readMessageBox(HWND box) {
     else if (shows(box, IDRETRY)) view.flags |= MB_RETRYCANCEL;
     else if (ok && cancel) view.flags |= MB_OKCANCEL;
     view.flags |= iconFlagOf(box);
-    HWND owner = GetWindow(box, GW_OWNER);
-    view.systemModalKnown = !owner || !(GetWindowLongW(owner, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    view.systemModalKnown = GetWindow(box, GW_OWNER) == nullptr;
     if (view.systemModalKnown && (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST)) view.flags |= MB_SYSTEMMODAL;
     return view;
 }
@@ -215,10 +217,85 @@ std::string folderBrowserTitle(HWND browser) {
     return {};
 }
 
+namespace {
+
+// Selects the shell item `item` in the folder browser, from outside its process: the browser
+// takes the item's identifier list in its own memory.
+void selectShellItem(HWND browser, HANDLE process, LPITEMIDLIST item) {
+    RemoteCopy remote(process, item, ILGetSize(item));
+    CoTaskMemFree(item);
+    SendMessageW(browser, BFFM_SETSELECTIONW, FALSE, remote.address());
+}
+
+}  // namespace
+
+namespace {
+
+HTREEITEM nextItem(HWND tree, HTREEITEM item, UINT relation) {
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+// The text of an item of a tree view in another process: asked for into that process's memory.
+std::wstring treeItemText(HWND tree, HANDLE process, HTREEITEM item) {
+    struct Request {
+        TVITEMW item;
+        wchar_t text[MAX_PATH];
+    } request{};
+    RemoteCopy remote(process, &request, sizeof request);
+    request.item.mask = TVIF_TEXT;
+    request.item.hItem = item;
+    request.item.pszText = reinterpret_cast<wchar_t*>(remote.address() + offsetof(Request, text));
+    request.item.cchTextMax = MAX_PATH;
+    WriteProcessMemory(process, reinterpret_cast<void*>(remote.address()), &request, sizeof request, nullptr);
+    SendMessageW(tree, TVM_GETITEMW, 0, remote.address());
+    remote.read(&request, sizeof request);
+    request.text[MAX_PATH - 1] = L'\0';
+    return request.text;
+}
+
+// The first item below `parent` (among the open branches) whose text `matches`.
+template <class Matches>
+HTREEITEM findItem(HWND tree, HANDLE process, HTREEITEM parent, const Matches& matches, bool deep) {
+    for (HTREEITEM child = nextItem(tree, parent, TVGN_CHILD); child; child = nextItem(tree, child, TVGN_NEXT)) {
+        if (matches(treeItemText(tree, process, child))) return child;
+        bool open = SendMessageW(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(child), TVIS_EXPANDED) & TVIS_EXPANDED;
+        if (deep && open) {
+            if (HTREEITEM found = findItem(tree, process, child, matches, deep)) return found;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 void chooseFolder(HWND browser, HANDLE process, const std::string& path) {
+    // The shell opens the tree down to the folder's drive; from there the folders are opened
+    // one by one by their names, as a person clicks through them.
     std::wstring wide = win32::toWide(path);
-    RemoteCopy remote(process, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-    SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, remote.address());
+    LPITEMIDLIST folder = nullptr;
+    if (wide.size() < 2 || wide[1] != L':' ||
+        FAILED(SHParseDisplayName(wide.c_str(), nullptr, &folder, 0, nullptr))) {
+        throw std::runtime_error("the shell knows no folder " + path);
+    }
+    selectShellItem(browser, process, folder);
+    HWND tree = findDescendant(browser, L"SysTreeView32");
+    std::wstring drive = L"(" + wide.substr(0, 2) + L")";
+    HTREEITEM item = findItem(tree, process, TVI_ROOT, [&](const std::wstring& text) {
+        return text.size() >= drive.size() && _wcsicmp(text.c_str() + text.size() - drive.size(), drive.c_str()) == 0;
+    }, true);
+    std::size_t at = 2;
+    while (item && at < wide.size()) {
+        std::size_t start = wide.find_first_not_of(L'\\', at);
+        if (start == std::wstring::npos) break;
+        std::size_t end = wide.find(L'\\', start);
+        std::wstring name = wide.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
+        at = end == std::wstring::npos ? wide.size() : end;
+        SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+        item = findItem(tree, process, item, [&](const std::wstring& text) { return _wcsicmp(text.c_str(), name.c_str()) == 0; },
+                        false);
+    }
+    if (!item) throw std::runtime_error("the folder browser shows no folder " + path);
+    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
 }
 
 void chooseVirtualFolder(HWND browser, HANDLE process) {
@@ -226,9 +303,7 @@ void chooseVirtualFolder(HWND browser, HANDLE process) {
     if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer))) {
         throw std::runtime_error("the shell has no folder Computer");
     }
-    RemoteCopy remote(process, computer, ILGetSize(computer));
-    CoTaskMemFree(computer);
-    SendMessageW(browser, BFFM_SETSELECTIONW, FALSE, remote.address());
+    selectShellItem(browser, process, computer);
 }
 
 std::string fileDialogFilter(HWND dialog) {

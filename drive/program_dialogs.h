@@ -20,7 +20,7 @@ struct MessageBoxView {
     std::string text;
     std::string caption;
     int flags = 0;   // buttons, icon and system-modal flags as the box shows them
-    // A box owned by a top-most window is top-most whether it is system-modal or not: then
+    // A box that a window owns is top-most or not with its owner, system-modal or not: then
     // the system-modal flag cannot be told and is left out of `flags`.
     bool systemModalKnown = true;
 };

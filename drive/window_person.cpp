@@ -49,7 +49,11 @@ HWND activeDialog(DWORD processId) {
 }  // namespace
 
 WindowPerson::WindowPerson(platform::Transcript& transcript, fs::path programs, Screenshots& screenshots)
-    : transcript_(transcript), programs_(std::move(programs)), screenshots_(screenshots) {}
+    : transcript_(transcript), programs_(std::move(programs)), screenshots_(screenshots) {
+    noteUnobservable({"numbers drawn at random"},
+                     "the program seeds its generator from the clock: the numbers of its default file names differ");
+    noteUnobservable({"shell"}, "a program that the program starts shows as its window, not as its command line");
+}
 
 WindowPerson::~WindowPerson() = default;
 
@@ -60,8 +64,7 @@ void WindowPerson::noteUnobservable(std::initializer_list<const char*> events, c
 void WindowPerson::setToday(std::string text) { today_ = std::move(text); }
 
 void WindowPerson::setFixedRandom(double) {
-    noteUnobservable({"document", "file", "files", "saved", "exported", "message", "control", "input"},
-                     "chance cannot be fixed from outside: names the program draws at random differ");
+    // Chance is the machine's whatever the scenario says: see the constructor.
 }
 
 void WindowPerson::setScreenWidthPixels(int) {
@@ -153,7 +156,7 @@ void WindowPerson::answer(HWND dialog) {
             screenshots_.take(dialog, "message");
             if (!box.systemModalKnown) {
                 noteUnobservable({"message.flags&4096"},
-                                 "a message box of a top-most window is top-most, system-modal or not");
+                                 "a message box that a window owns stands with its owner, system-modal or not");
             }
             Json e = platform::Transcript::event("message");
             e["text"] = box.text;
@@ -258,10 +261,12 @@ void WindowPerson::set(const std::string& name, const std::string& text) {
 void WindowPerson::check(const std::string& name, int value) {
     const TableControl& c = control(name, {ControlKind::CheckBox}, "check box");
     HWND window = windowOf(c);
-    // A click moves a check box between ticked and clear; a grey one becomes ticked.
+    // A click moves a check box between ticked and clear; a grey one becomes ticked. A check
+    // box that is not enabled takes no click: its value is set as code sets it, and the window
+    // tells the program as a click would.
     for (int clicks = 0; clicks < 2 && SendMessageW(window, BM_GETCHECK, 0, 0) != value; ++clicks) {
-        if (!IsWindowEnabled(window)) break;
-        act([=] { SendMessageW(window, BM_CLICK, 0, 0); });
+        if (IsWindowEnabled(window)) act([=] { SendMessageW(window, BM_CLICK, 0, 0); });
+        else notify(c, BN_CLICKED);
     }
     if (SendMessageW(window, BM_GETCHECK, 0, 0) != value && value == 2) {
         throw ScriptFault(name + ": a person cannot make a check box grey by clicking it");

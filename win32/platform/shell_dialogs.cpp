@@ -53,7 +53,10 @@ std::optional<std::vector<std::wstring>> openFiles(HWND owner, const std::wstrin
           "the open-file dialog");
     InterfacePtr<IFileOpenDialog> dialog(created);
 
-    COMDLG_FILTERSPEC filter{filterDescription.c_str(), filterPatterns.c_str()};
+    // The file type list names the filter with its patterns, as Office's file dialogs show it:
+    // "CATIA数模文件 (*.CATPart;*.CATProduct)".
+    std::wstring filterName = filterDescription + L" (" + filterPatterns + L")";
+    COMDLG_FILTERSPEC filter{filterName.c_str(), filterPatterns.c_str()};
     check(dialog->SetFileTypes(1, &filter), "the file filter");
     FILEOPENDIALOGOPTIONS options = 0;
     check(dialog->GetOptions(&options), "the dialog's options");
