@@ -112,7 +112,8 @@ int main(int argc, char** argv) {
                 },
                 catia.catiaMaker(),
                 [&](qvl::platform::VirtualDisk&, qvl::platform::Transcript& transcript, qvl::sim::CatiaMachine&) {
-                    auto made = std::make_unique<qvl::drive::WindowPerson>(transcript, programsFolder(), screenshots);
+                    auto made = std::make_unique<qvl::drive::WindowPerson>(transcript, programsFolder(), screenshots,
+                                                                           [&catia] { return catia.takeScriptFault(); });
                     person = made.get();
                     return made;
                 });
@@ -138,6 +139,10 @@ int main(int argc, char** argv) {
             throw;
         }
         if (keep) drives.keep(qvl::platform::pathFromUtf8(*keep));
+    } catch (const qvl::drive::NotPlayable& e) {
+        // The run ends where the person could not go on; that is no fault of the scenario.
+        std::cout.flush();
+        std::cerr << "not observable: the rest: " << e.what() << '\n';
     } catch (const qvl::scenario::ScriptError& e) {
         std::cout.flush();
         std::cerr << *file << ':' << e.line() << ": " << e.what() << '\n';

@@ -10,6 +10,7 @@
 #include "scenario/control_dump.h"
 #include "scenario/programs.h"
 #include "win32/base/wide_text.h"
+#include "win32/platform/long_path.h"
 
 namespace qvl::drive {
 
@@ -48,8 +49,12 @@ HWND activeDialog(DWORD processId) {
 
 }  // namespace
 
-WindowPerson::WindowPerson(platform::Transcript& transcript, fs::path programs, Screenshots& screenshots)
-    : transcript_(transcript), programs_(std::move(programs)), screenshots_(screenshots) {
+WindowPerson::WindowPerson(platform::Transcript& transcript, fs::path programs, Screenshots& screenshots,
+                           FaultCheck catiaFault)
+    : transcript_(transcript),
+      programs_(std::move(programs)),
+      screenshots_(screenshots),
+      catiaFault_(std::move(catiaFault)) {
     noteUnobservable({"numbers drawn at random"},
                      "the program seeds its generator from the clock: the numbers of its default file names differ");
     noteUnobservable({"shell"}, "a program that the program starts shows as its window, not as its command line");
@@ -139,13 +144,23 @@ void WindowPerson::settle(const std::function<bool()>& done) {
         }
         HWND dialog = activeDialog(process_->id());
         if (dialog && dialog != answered) {
+            stopOnScriptFault();
             answer(dialog);
             answered = dialog;
             continue;
         }
-        if (!dialog && done() && process_->isIdle() && !activeDialog(process_->id())) return;
+        if (!dialog && done() && process_->isIdle() && !activeDialog(process_->id())) {
+            stopOnScriptFault();
+            return;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+}
+
+void WindowPerson::stopOnScriptFault() const {
+    if (!catiaFault_) return;
+    std::string fault = catiaFault_();
+    if (!fault.empty()) throw ScriptFault(fault);
 }
 
 void WindowPerson::answer(HWND dialog) {
@@ -209,6 +224,13 @@ void WindowPerson::answer(HWND dialog) {
             if (files_.empty()) throw platform::UnansweredQuestion("the open-file dialog " + filter);
             std::optional<std::vector<std::string>> reply = std::move(files_.front());
             files_.pop_front();
+            for (const std::string& path : reply ? *reply : std::vector<std::string>{}) {
+                DWORD attributes = GetFileAttributesW(win32::extendedLengthPath(path).c_str());
+                if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+                    pressButton(dialog, IDCANCEL);
+                    throw NotPlayable("the open-file dialog takes only files that exist, not " + path);
+                }
+            }
             Json e = platform::Transcript::event("files");
             e["filter"] = filter;
             e["answer"] = reply ? Json(*reply) : Json(nullptr);

@@ -16,8 +16,17 @@
 #include "drive/screenshots.h"
 #include "headless/transcript.h"
 #include "scenario/person.h"
+#include "scenario/script.h"
 
 namespace qvl::drive {
+
+// A step of a scenario that a person cannot take on a real machine (choosing files that do not
+// exist in the open-file dialog): the run ends there, and what the scenario shows from there on
+// cannot be observed.
+class NotPlayable : public scenario::ScriptError {
+public:
+    explicit NotPlayable(const std::string& reason) : ScriptError(0, reason) {}
+};
 
 // The person at a program's real window, in another process: starts the program's executable
 // from the program folder, acts on the controls found by the ids of the program's control
@@ -27,8 +36,12 @@ namespace qvl::drive {
 // not observable, with the kinds of events it may change.
 class WindowPerson : public scenario::Person {
 public:
+    // Tells the fault of the scenario that the program's last calls met in CATIA, if any.
+    using FaultCheck = std::function<std::string()>;
+
     // `programs` is the folder of the programs' executables; pictures go to `screenshots`.
-    WindowPerson(platform::Transcript& transcript, std::filesystem::path programs, Screenshots& screenshots);
+    WindowPerson(platform::Transcript& transcript, std::filesystem::path programs, Screenshots& screenshots,
+                 FaultCheck catiaFault);
     ~WindowPerson() override;
 
     void setToday(std::string text) override;
@@ -69,6 +82,8 @@ private:
     // program has ended).
     void settle(const std::function<bool()>& done);
     void answer(HWND dialog);
+    // A fault of the scenario met in CATIA stops the run before the program shows anything more.
+    void stopOnScriptFault() const;
     void notify(const TableControl& control, WORD notification);
     // Notes the date-bearing events as not observable when the machine's date is not the
     // scenario's.
@@ -78,6 +93,7 @@ private:
     platform::Transcript& transcript_;
     std::filesystem::path programs_;
     Screenshots& screenshots_;
+    FaultCheck catiaFault_;
     std::optional<ControlTable> table_;
     std::unique_ptr<ProgramProcess> process_;
     std::filesystem::path executable_;

@@ -1,5 +1,7 @@
 #include "sim/com_server/com_scenario.h"
 
+#include <chrono>
+
 #include "sim/com_server/remote_catia.h"
 
 namespace qvl::simcatia {
@@ -8,6 +10,17 @@ ComScenario::ComScenario(const std::filesystem::path& workspace) : process_(work
 
 scenario::Runner::CatiaMaker ComScenario::catiaMaker() {
     return [this](platform::VirtualDisk&, platform::Transcript&) { return std::make_unique<RemoteCatia>(process_); };
+}
+
+std::string ComScenario::takeScriptFault() {
+    if (process_.hasEnded()) return {};
+    try {
+        return process_.request({{"op", "scriptfault"}}).get<std::string>();
+    } catch (const std::exception&) {
+        // A CATIA that crashed meanwhile has nothing to hand.
+        if (process_.hasEnded(std::chrono::seconds(5))) return {};
+        throw;
+    }
 }
 
 }  // namespace qvl::simcatia

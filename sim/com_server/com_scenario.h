@@ -24,6 +24,9 @@ public:
     platform::Json serverCalls() { return process_.request({{"op", "calls"}}); }
     // CATIA's dialogs become real windows that other processes find and message.
     void showDialogsAsWindows() { process_.request({{"op", "windows"}}); }
+    // The fault of the scenario that a call of another process met in CATIA (a pick that
+    // names nothing), once; empty when there is none or CATIA has ended.
+    std::string takeScriptFault();
 
 private:
     win32::ComApartment apartment_;
