@@ -13,9 +13,7 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <string>
 
@@ -81,18 +79,15 @@ int main(int argc, char** argv) {
     }
     if (!file) return usage();
 
-    std::ifstream in(qvl::platform::pathFromUtf8(*file), std::ios::binary);
-    if (!in) {
+    std::optional<std::string> text = qvl::scenario::readScriptFile(*file);
+    if (!text) {
         std::cerr << *file << ":0: the scenario file cannot be read\n";
         return 2;
     }
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 
-    std::function<void()> printCatiaEvents = [] {};
-    qvl::drive::WindowPerson* person = nullptr;
     int status = 0;
     try {
-        std::vector<qvl::scenario::ScriptLine> lines = qvl::scenario::parseScript(text);
+        std::vector<qvl::scenario::ScriptLine> lines = qvl::scenario::parseScript(*text);
         fs::path folder = qvl::platform::pathFromUtf8(*file).parent_path();
         qvl::drive::DriveFolders drives = qvl::drive::DriveFolders::fromEnvironment();
         drives.clear();
@@ -100,8 +95,9 @@ int main(int argc, char** argv) {
                                                  : std::nullopt);
         qvl::simcatia::ComScenario catia(drives.root());
         catia.showDialogsAsWindows();
-        printCatiaEvents = [&catia] { catia.takeEvents(print); };
-        try {
+        auto printCatiaEvents = [&catia] { catia.takeEvents(print); };
+        {
+            qvl::drive::WindowPerson* person = nullptr;
             qvl::scenario::Runner runner(
                 folder, drives.root(),
                 [&](const Json& event) {
@@ -117,26 +113,22 @@ int main(int argc, char** argv) {
                     person = made.get();
                     return made;
                 });
+            // However the run ends, what happened in CATIA and what could not be observed are told.
+            auto tellTheEnd = [&] {
+                printCatiaEvents();
+                for (const auto& [event, reason] : person->unobservable()) {
+                    std::cerr << "not observable: " << event << ": " << reason << '\n';
+                }
+            };
             try {
                 runner.run(lines);
                 // The person closes the program at the end, as after any session.
                 person->close();
             } catch (...) {
-                printCatiaEvents();
-                for (const auto& [event, reason] : person->unobservable()) {
-                    std::cerr << "not observable: " << event << ": " << reason << '\n';
-                }
-                person = nullptr;
+                tellTheEnd();
                 throw;
             }
-            printCatiaEvents();
-            for (const auto& [event, reason] : person->unobservable()) {
-                std::cerr << "not observable: " << event << ": " << reason << '\n';
-            }
-            person = nullptr;
-        } catch (...) {
-            person = nullptr;
-            throw;
+            tellTheEnd();
         }
         if (keep) drives.keep(qvl::platform::pathFromUtf8(*keep));
     } catch (const qvl::drive::NotPlayable& e) {

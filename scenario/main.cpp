@@ -7,7 +7,6 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -73,12 +72,11 @@ int main(int argc, char** argv) {
     }
     if (!file) return usage();
 
-    std::ifstream in(qvl::platform::pathFromUtf8(*file), std::ios::binary);
-    if (!in) {
+    std::optional<std::string> text = qvl::scenario::readScriptFile(*file);
+    if (!text) {
         std::cerr << *file << ":0: the scenario file cannot be read\n";
         return 2;
     }
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 
     qvl::scenario::Workspace workspace(keep ? std::optional<fs::path>(qvl::platform::pathFromUtf8(*keep))
                                             : std::nullopt);
@@ -88,7 +86,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<qvl::simcatia::ComScenario> overCom;
 #endif
     try {
-        std::vector<qvl::scenario::ScriptLine> lines = qvl::scenario::parseScript(text);
+        std::vector<qvl::scenario::ScriptLine> lines = qvl::scenario::parseScript(*text);
         fs::path folder = qvl::platform::pathFromUtf8(*file).parent_path();
         // Declared before the runner, so that it outlives every call the runner reports.
         std::ofstream callLog;

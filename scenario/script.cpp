@@ -1,5 +1,10 @@
 #include "scenario/script.h"
 
+#include <fstream>
+#include <iterator>
+
+#include "headless/virtual_disk.h"
+
 namespace qvl::scenario {
 namespace {
 
@@ -69,6 +74,12 @@ std::vector<ScriptLine> parseScript(std::string_view text) {
         start = end + 1;
     }
     return lines;
+}
+
+std::optional<std::string> readScriptFile(const std::string& utf8Path) {
+    std::ifstream in(platform::pathFromUtf8(utf8Path), std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 }  // namespace qvl::scenario

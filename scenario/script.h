@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -29,5 +30,8 @@ private:
 // any other backslash in quotes stands for itself.
 // Lines without tokens are left out.
 std::vector<ScriptLine> parseScript(std::string_view text);
+
+// The text of the script file at `utf8Path`; nullopt when it cannot be read.
+std::optional<std::string> readScriptFile(const std::string& utf8Path);
 
 }  // namespace qvl::scenario

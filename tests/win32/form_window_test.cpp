@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "tests/win32/no_catia_factory.h"
+#include "headless/no_catia_factory.h"
 #include "common/automation/error.h"
 #include "common/catia/window_placement.h"
-#include "tests/win32/no_window_messages.h"
+#include "headless/no_window_messages.h"
 #include "millsheet/connection_policy.h"
 #include "millsheet/main_frm3.h"
 #include "orderloom/connection_policy.h"
@@ -108,8 +108,8 @@ void expectFormMatchesTable(ui::Form& form) {
 
 struct ProgramRig {
     Win32Services services;
-    apps::NoCatiaFactory factory;
-    apps::NoWindowMessages windowMessages;
+    automation::NoCatiaFactory factory;
+    winmsg::NoWindowMessages windowMessages;
 };
 
 TEST(FormWindow, BuildsEachProgramsWindowFromItsTable) {
