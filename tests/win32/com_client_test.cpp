@@ -46,18 +46,13 @@ TEST(ComServerStartedByCom, CreateObjectStartsCatiaWhichThenRuns) {
 class ComClient : public ::testing::Test {
 protected:
     void SetUp() override {
-        workspace_ = fs::temp_directory_path() / ("qvl-com-" + std::to_string(GetCurrentProcessId()));
-        fs::remove_all(workspace_);
-        fs::create_directories(workspace_);
-        fs::path world = sampleWorldFolder();
-        ASSERT_FALSE(world.empty()) << "run from inside the source tree";
-        fs::copy(world, workspace_, fs::copy_options::recursive);
-        process_ = std::make_unique<simcatia::CatiaProcess>(workspace_);
+        ASSERT_FALSE(sampleWorldFolder().empty()) << "run from inside the source tree";
+        workspace_.emplace("qvl-com");
+        process_ = std::make_unique<simcatia::CatiaProcess>(workspace_->path());
     }
     void TearDown() override {
         process_.reset();
-        std::error_code ec;
-        fs::remove_all(workspace_, ec);
+        workspace_.reset();
     }
 
     Json control(Json request) { return process_->request(request); }
@@ -69,7 +64,7 @@ protected:
 
     ComApartment apartment_;
     ComObjectFactory factory_;
-    fs::path workspace_;
+    std::optional<SampleWorkspace> workspace_;
     std::unique_ptr<simcatia::CatiaProcess> process_;
 };
 

@@ -60,25 +60,20 @@ std::string classOf(WindowHandle window) {
 class RealReorderDialog : public ::testing::Test {
 protected:
     void SetUp() override {
-        workspace_ = fs::temp_directory_path() / ("qvl-dialog-" + std::to_string(GetCurrentProcessId()));
-        fs::remove_all(workspace_);
-        fs::create_directories(workspace_);
-        const fs::path world = sampleWorldFolder();
-        ASSERT_FALSE(world.empty()) << "run from inside the source tree";
-        fs::copy(world, workspace_, fs::copy_options::recursive);
-        std::ofstream(workspace_ / "D" / "models" / "assembly" / "Stand.CATProduct", std::ios::binary)
+        ASSERT_FALSE(sampleWorldFolder().empty()) << "run from inside the source tree";
+        workspace_.emplace("qvl-dialog");
+        std::ofstream(workspace_->path() / "D" / "models" / "assembly" / "Stand.CATProduct", std::ios::binary)
             << R"({ "kind": "Product", "partNumber": "Stand", "nomenclature": "", "definition": "",
   "mass": 1, "volume": 1, "wetArea": 1,
   "children": [ { "name": "轴承.1", "file": "../Shaft.CATPart", "offset": [0, 0, 0] },
                 { "name": "支座 左.1", "file": "../支座 左.CATPart", "offset": [0, 0, 0] },
                 { "name": "Bracket.1", "file": "../Bracket.CATPart", "offset": [0, 0, 0] } ] })";
-        process_ = std::make_unique<simcatia::CatiaProcess>(workspace_);
+        process_ = std::make_unique<simcatia::CatiaProcess>(workspace_->path());
         EXPECT_EQ(control({{"op", "windows"}}), Json(nullptr));
     }
     void TearDown() override {
         process_.reset();
-        std::error_code ec;
-        fs::remove_all(workspace_, ec);
+        workspace_.reset();
     }
 
     Json control(Json request) { return process_->request(request); }
@@ -116,7 +111,7 @@ protected:
     Win32WindowMessages windows_;
     catia::Connection connection_{orderloom::connectionPolicy(), factory_, services_};
     orderloom::MainForm form_{connection_, services_, windows_};
-    fs::path workspace_;
+    std::optional<SampleWorkspace> workspace_;
     std::unique_ptr<simcatia::CatiaProcess> process_;
 };
 
