@@ -10,6 +10,7 @@
 
 #include "drive/message_box_icon.h"
 #include "win32/base/wide_text.h"
+#include "win32/base/window_texts.h"
 
 namespace qvl::drive {
 
@@ -74,16 +75,7 @@ private:
 
 }  // namespace
 
-std::string windowTextOf(HWND window) {
-    // GetWindowText does not ask a window of another process for its text (an edit control's
-    // content): the message does.
-    LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-    if (length <= 0) return {};
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    LRESULT copied = SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return win32::toUtf8(text);
-}
+std::string windowTextOf(HWND window) { return win32::toUtf8(win32::windowText(window)); }
 
 DialogKind kindOf(HWND dialog) {
     if (GetDlgItem(dialog, messageTextId)) return DialogKind::Message;
@@ -225,11 +217,7 @@ std::string fileDialogFilter(HWND dialog) {
         if (child == nameBox || _wcsicmp(classOf(child).c_str(), L"ComboBox") != 0) continue;
         LRESULT index = SendMessageW(child, CB_GETCURSEL, 0, 0);
         if (index < 0) continue;
-        LRESULT length = SendMessageW(child, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-        std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-        SendMessageW(child, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-        text.resize(text.find(L'\0'));
-        return win32::toUtf8(text);
+        return win32::toUtf8(win32::itemText(child, CB_GETLBTEXTLEN, CB_GETLBTEXT, static_cast<int>(index)));
     }
     return {};
 }

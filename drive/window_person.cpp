@@ -10,6 +10,7 @@
 #include "scenario/control_dump.h"
 #include "scenario/programs.h"
 #include "win32/base/wide_text.h"
+#include "win32/base/window_texts.h"
 #include "win32/platform/long_path.h"
 
 namespace qvl::drive {
@@ -23,14 +24,6 @@ namespace {
 
 constexpr auto restingTimeout = std::chrono::minutes(3);
 
-std::string itemText(HWND window, UINT lengthMessage, UINT textMessage, int index) {
-    LRESULT length = SendMessageW(window, lengthMessage, static_cast<WPARAM>(index), 0);
-    if (length <= 0) return {};
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(window, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return win32::toUtf8(text);
-}
 
 double pixelsToTwips(int pixels) {
     HDC screen = GetDC(nullptr);
@@ -368,8 +361,8 @@ Json WindowPerson::dumpControl(const std::string& name) {
         int count = static_cast<int>(SendMessageW(window, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
         Json items = Json::array();
         for (int i = 0; i < count; ++i) {
-            items.push_back(combo ? itemText(window, CB_GETLBTEXTLEN, CB_GETLBTEXT, i)
-                                  : itemText(window, LB_GETTEXTLEN, LB_GETTEXT, i));
+            items.push_back(win32::toUtf8(combo ? win32::itemText(window, CB_GETLBTEXTLEN, CB_GETLBTEXT, i)
+                                                : win32::itemText(window, LB_GETTEXTLEN, LB_GETTEXT, i)));
         }
         e["items"] = std::move(items);
     }

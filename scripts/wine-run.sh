@@ -57,6 +57,14 @@ start_display() {
   exit 1
 }
 
+# Imports the .reg text on standard input into the prefix's registry (kept as qvl-NAME.reg).
+import_registry() {
+  local reg="$WINEPREFIX/qvl-$1.reg"
+  cat >"$reg"
+  wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
+  wineserver -w
+}
+
 # A new prefix: Wine's own set-up, a font link so that Chinese text shows in Wine's default
 # font, title bars drawn by Wine (no window manager runs), and Wine's caption-button font.
 prepare_prefix() {
@@ -69,7 +77,6 @@ prepare_prefix() {
   mkdir -p "$fonts"
   cp /usr/share/wine/fonts/marlett.ttf "$fonts/" 2>/dev/null || true
   cp /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$fonts/" 2>/dev/null || true
-  local reg="$WINEPREFIX/qvl-settings.reg"
   {
     printf 'Windows Registry Editor Version 5.00\r\n\r\n'
     printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\r\n'
@@ -80,9 +87,7 @@ prepare_prefix() {
     printf '"Microsoft Sans Serif"=hex(7):%s\r\n' "$link"
     printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n'
     printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n'
-  } >"$reg"
-  wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
-  wineserver -w
+  } | import_registry settings
   touch "$WINEPREFIX/.qvl-prepared"
 }
 
@@ -90,11 +95,8 @@ prepare_prefix() {
 # WenQuanYi in its place. Written as UTF-16, the form of a .reg file that holds any character.
 substitute_fonts() {
   [ -f "$WINEPREFIX/.qvl-fonts" ] && return 0
-  local reg="$WINEPREFIX/qvl-fonts.reg"
   printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n"宋体"="WenQuanYi Micro Hei"\r\n"SimSun"="WenQuanYi Micro Hei"\r\n' |
-    iconv -f UTF-8 -t UTF-16 >"$reg"
-  wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
-  wineserver -w
+    iconv -f UTF-8 -t UTF-16 | import_registry fonts
   touch "$WINEPREFIX/.qvl-fonts"
 }
 
@@ -102,14 +104,11 @@ substitute_fonts() {
 # that Wine places itself (no window manager runs), which close without waiting for one.
 set_desktop() {
   [ -f "$WINEPREFIX/.qvl-desktop" ] && return 0
-  local reg="$WINEPREFIX/qvl-desktop.reg"
   {
     printf 'Windows Registry Editor Version 5.00\r\n\r\n'
     printf '[HKEY_CURRENT_USER\\Control Panel\\International]\r\n"sShortDate"="yyyy/M/d"\r\n\r\n'
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n'
-  } >"$reg"
-  wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
-  wineserver -w
+  } | import_registry desktop
   touch "$WINEPREFIX/.qvl-desktop"
 }
 

@@ -1,5 +1,6 @@
 #include "win32/platform/input_box.h"
 
+#include "win32/base/window_texts.h"
 #include "win32/platform/dialog_template.h"
 
 namespace qvl::win32 {
@@ -12,12 +13,6 @@ struct InputBoxState {
     const std::wstring* defaultText;
     std::wstring answer;
 };
-
-std::wstring windowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 INT_PTR CALLBACK inputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* state = reinterpret_cast<InputBoxState*>(GetWindowLongPtrW(dialog, DWLP_USER));

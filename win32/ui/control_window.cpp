@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "win32/base/wide_text.h"
+#include "win32/base/window_texts.h"
 #include "win32/ui/control_styles.h"
 
 namespace qvl::win32 {
@@ -15,15 +16,6 @@ using ui::ControlKind;
 
 // A combo box's window holds its drop-down list too: this many pixels of list below the field.
 constexpr int comboListHeight = 200;
-
-std::wstring itemText(HWND window, UINT lengthMessage, UINT textMessage, int index) {
-    LRESULT length = SendMessageW(window, lengthMessage, static_cast<WPARAM>(index), 0);
-    if (length <= 0) return {};
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(window, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
 
 }  // namespace
 
@@ -51,11 +43,7 @@ ControlWindow::~ControlWindow() {
     if (window_ && IsWindow(window_)) DestroyWindow(window_);
 }
 
-std::wstring ControlWindow::windowText() const {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+std::wstring ControlWindow::windowText() const { return win32::windowText(window_); }
 
 void ControlWindow::sync() {
     syncing_ = true;
