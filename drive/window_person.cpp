@@ -55,7 +55,7 @@ WindowPerson::WindowPerson(platform::Transcript& transcript, fs::path programs, 
 
 WindowPerson::~WindowPerson() = default;
 
-void WindowPerson::noteUnobservable(std::initializer_list<const char*> events, const std::string& reason) const {
+void WindowPerson::noteUnobservable(std::initializer_list<const char*> events, const std::string& reason) {
     for (const char* event : events) unobservable_.emplace(event, reason);
 }
 
@@ -66,12 +66,12 @@ void WindowPerson::setFixedRandom(double) {
 }
 
 void WindowPerson::setScreenWidthPixels(int) {
-    noteUnobservable({"window"}, "the screen's size is the display's: the window is placed on that screen");
+    // The screen is the display's: the window's place is never observable (see dumpWindow).
 }
 
 // --- The program --------------------------------------------------------------------------
 
-void WindowPerson::checkMachineDate() const {
+void WindowPerson::checkMachineDate() {
     // The date is the machine's: scripts/wine-run.sh sets the clock of the whole run to the
     // scenario's date. A machine whose date is another shows and writes its own.
     SYSTEMTIME now{};
@@ -395,8 +395,8 @@ std::vector<Json> WindowPerson::dumpWindow() {
     e["height"] = scenario::twips(pixelsToTwips(inside.bottom));
     e["topmost"] = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     events.push_back(std::move(e));
-    noteUnobservable({"window"}, "a real window sits at whole pixels inside the screen, where the form's place is "
-                                 "in twips");
+    noteUnobservable({"window"}, "a real window sits at whole pixels inside the display's screen, where the form's "
+                                 "place is in twips on the scenario's");
     screenshots_.take(window, "window");
     return events;
 }

@@ -87,8 +87,8 @@ private:
     void notify(const TableControl& control, WORD notification);
     // Notes the date-bearing events as not observable when the machine's date is not the
     // scenario's.
-    void checkMachineDate() const;
-    void noteUnobservable(std::initializer_list<const char*> events, const std::string& reason) const;
+    void checkMachineDate();
+    void noteUnobservable(std::initializer_list<const char*> events, const std::string& reason);
 
     platform::Transcript& transcript_;
     std::filesystem::path programs_;
@@ -100,7 +100,7 @@ private:
     std::deque<std::optional<std::string>> inputs_;
     std::deque<FolderAnswer> folders_;
     std::deque<std::optional<std::vector<std::string>>> files_;
-    mutable std::map<std::string, std::string> unobservable_;
+    std::map<std::string, std::string> unobservable_;
     // The date the program's machine shows, as the headless machine's default.
     std::string today_ = "2026/12/7";
 };
