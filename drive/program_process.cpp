@@ -44,10 +44,21 @@ ProgramProcess::ProgramProcess(const fs::path& executable) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &started)) {
+    // Under Wine a start right after the executable was copied now and then fails with an
+    // internal error; a second try a moment later starts it, as a person double-clicks again.
+    DWORD error = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (attempt > 0) Sleep(500);
+        if (CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                           &startup, &started)) {
+            error = 0;
+            break;
+        }
+        error = GetLastError();
+    }
+    if (error != 0) {
         throw std::runtime_error("cannot start " + win32::toUtf8(executable.wstring()) + " (error " +
-                                 std::to_string(GetLastError()) + ")");
+                                 std::to_string(error) + ")");
     }
     CloseHandle(started.hThread);
     process_.reset(started.hProcess);
