@@ -44,6 +44,17 @@ double parseDouble(const std::string& text, const char* what) {
     fault(std::string(what) + " must be a number: " + text);
 }
 
+// How the call log names a kind of call.
+const char* callKindName(automation::CallKind kind) {
+    switch (kind) {
+        case automation::CallKind::Get: return "get";
+        case automation::CallKind::Put: return "put";
+        case automation::CallKind::PutRef: return "putref";
+        case automation::CallKind::Method: return "method";
+    }
+    return "method";
+}
+
 bool isDocumentFile(const std::string& path) {
     std::string ext = platform::extensionOf(path);
     for (const char* known : {"CATPart", "CATProduct", "CATDrawing", "CATProcess"}) {
@@ -91,8 +102,9 @@ Runner::~Runner() = default;
 
 
 void Runner::logCalls(std::function<void(const std::string& line)> sink) {
-    catia_->observeCalls([this, sink = std::move(sink)](std::string_view typeName, std::string_view member) {
-        sink(std::to_string(currentLine_) + ' ' + std::string(typeName) + '.' + std::string(member));
+    catia_->observeCalls([this, sink = std::move(sink)](const sim::ObservedCall& call) {
+        sink(std::to_string(currentLine_) + ' ' + std::string(call.typeName) + '.' + std::string(call.member) + ' ' +
+             callKindName(call.kind) + ' ' + std::to_string(call.argumentCount));
     });
 }
 

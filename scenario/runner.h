@@ -40,8 +40,9 @@ public:
 
     platform::VirtualDisk& disk() noexcept { return disk_; }
 
-    // Every CATIA call of the programs goes to `sink` as one line "LINE TYPE.MEMBER", with the
-    // number of the script line during which it was made.
+    // Every CATIA call of the programs goes to `sink` as one line "LINE TYPE.MEMBER KIND ARGC":
+    // the number of the script line during which it was made, the type name and member, how the
+    // program asked for it (get, put, putref, method) and its number of arguments.
     void logCalls(std::function<void(const std::string& line)> sink);
 
 private:

@@ -10,6 +10,7 @@
 #include "headless/transcript.h"
 #include "common/winmsg/window_messages.h"
 #include "sim/catia_types.h"
+#include "sim/dispatch/fault_plan.h"
 
 namespace qvl::sim {
 
@@ -42,9 +43,9 @@ public:
     // CATIA is busy for `seconds` from the n-th call from now of `member` on `typeName` on. A
     // client that waits for a busy CATIA sees its calls succeed, only later.
     virtual void busyAt(const std::string& typeName, const std::string& member, double seconds, int n = 1) = 0;
-    // Tells `observer` the type name and member of every call that the programs make; a CATIA
-    // that cannot tell refuses.
-    virtual void observeCalls(std::function<void(std::string_view typeName, std::string_view member)>) {
+    // Tells `observer` every call that the programs make (type name, member, kind, number of
+    // arguments); a CATIA that cannot tell refuses.
+    virtual void observeCalls(FaultPlan::CallObserver) {
         throw std::runtime_error("this CATIA cannot list the calls it receives");
     }
 

@@ -116,7 +116,7 @@ void SimCatia::busyAt(const std::string& typeName, const std::string& member, do
 
 void SimCatia::onBusy(std::function<bool(double seconds)> handler) { impl_->server().onBusy(std::move(handler)); }
 
-void SimCatia::observeCalls(std::function<void(std::string_view typeName, std::string_view member)> observer) {
+void SimCatia::observeCalls(FaultPlan::CallObserver observer) {
     impl_->server().faults().observeCalls(std::move(observer));
 }
 

@@ -60,8 +60,8 @@ public:
     // process of its own does for the length of the spell.
     void busyAt(const std::string& typeName, const std::string& member, double seconds, int n = 1) override;
     void onBusy(std::function<bool(double seconds)> handler);
-    // Tells `observer` the type name and member of every call that the programs make.
-    void observeCalls(std::function<void(std::string_view typeName, std::string_view member)> observer) override;
+    // Tells `observer` every call that the programs make.
+    void observeCalls(FaultPlan::CallObserver observer) override;
 
     // CATIA's dialogs as other programs reach them through window messages.
     reorder::DialogWindows& windowMessages() override;

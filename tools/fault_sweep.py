@@ -206,7 +206,7 @@ def sweep_scenario(runner, scn, calls_wanted):
             return scn.name, [("(clean run)", 0, "clean-" + clean[0], "")]
         counts = collections.Counter()
         for entry in clean[4]:
-            number, _, member = entry.partition(" ")
+            number, member = entry.split()[:2]
             if int(number) > at:
                 counts[member] += 1
         results = []

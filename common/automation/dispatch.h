@@ -8,11 +8,13 @@
 
 namespace qvl::automation {
 
-enum class CallKind { Get, Put, Method };
+// How a client calls a member, as Visual Basic writes it: a read (`x = o.P`, `o.F(1)`), a
+// property assignment (`o.P = v`), an object assignment (`Set o.P = obj`) or a call.
+enum class CallKind { Get, Put, PutRef, Method };
 
 // The server side of a late-bound object. `invoke` receives the member name as the client
-// wrote it; servers compare it case-insensitively. For a Put the new value is the last
-// argument. Arguments are writable so that a server can fill by-reference parameters.
+// wrote it; servers compare it case-insensitively. For a Put or PutRef the new value is the
+// last argument. Arguments are writable so that a server can fill by-reference parameters.
 class Dispatch {
 public:
     virtual ~Dispatch() = default;

@@ -35,6 +35,7 @@ Variant MemberTable::invoke(std::string_view member, CallKind kind, std::span<Va
     Member& m = found->second;
     switch (kind) {
         case CallKind::Put:
+        case CallKind::PutRef:
             if (!m.setter || args.empty()) notSupported();
             m.setter(args.back());
             return {};

@@ -19,7 +19,8 @@ struct MemberNameLess {
 
 // A Dispatch whose members are registered by name: a property reader, a property writer and a
 // method each, any of which may be missing. Reading a property that only has a method calls
-// the method (a client cannot tell the two apart), and the reverse.
+// the method (a client cannot tell the two apart), and the reverse; the writer takes both a
+// value and an object assignment.
 class MemberTable : public Dispatch {
 public:
     using Args = std::span<Variant>;
@@ -31,6 +32,9 @@ public:
 
     std::string typeName() const override { return typeName_; }
     Variant invoke(std::string_view member, CallKind kind, std::span<Variant> args) override;
+
+    // Whether a member of this name is registered.
+    bool serves(std::string_view name) const { return members_.find(name) != members_.end(); }
 
     // Registration; a later registration of the same name replaces the earlier one.
     void property(std::string_view name, Getter getter, Setter setter = {});

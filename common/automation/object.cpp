@@ -26,6 +26,11 @@ void Object::put(std::string_view member, Variant value) const {
     checkedTarget()->invoke(member, CallKind::Put, args);
 }
 
+void Object::putRef(std::string_view member, const Object& object) const {
+    Variant args[] = {Variant(object)};
+    checkedTarget()->invoke(member, CallKind::PutRef, args);
+}
+
 Variant Object::call(std::string_view member, std::vector<Variant> args) const {
     return checkedTarget()->invoke(member, CallKind::Method, args);
 }

@@ -24,8 +24,10 @@ public:
 
     // Property read, optionally indexed (`Item(1)` style properties take arguments).
     Variant get(std::string_view member, std::vector<Variant> args = {}) const;
-    // Property write.
+    // Property write (VB's `o.P = value`).
     void put(std::string_view member, Variant value) const;
+    // Object assignment (VB's `Set o.P = object`).
+    void putRef(std::string_view member, const Object& object) const;
     // Method call with arguments passed by value.
     Variant call(std::string_view member, std::vector<Variant> args = {}) const;
     // Method call whose arguments are passed by reference: the callee may fill them.

@@ -28,7 +28,8 @@ std::map<const automation::Dispatch*, ComObject*>& liveObjects() {
 }
 
 CallKind callKind(WORD flags) {
-    if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) return CallKind::Put;
+    if (flags & DISPATCH_PROPERTYPUTREF) return CallKind::PutRef;
+    if (flags & DISPATCH_PROPERTYPUT) return CallKind::Put;
     if (flags & DISPATCH_METHOD) return CallKind::Method;
     return CallKind::Get;
 }

@@ -42,13 +42,14 @@ void FaultPlan::expectRepeat(std::string_view typeName, std::string_view member)
     repeat_.emplace(std::string(typeName), std::string(member));
 }
 
-std::optional<PlannedEvent> FaultPlan::countCall(std::string_view typeName, std::string_view member) {
+std::optional<PlannedEvent> FaultPlan::countCall(std::string_view typeName, std::string_view member,
+                                                automation::CallKind kind, std::size_t argumentCount) {
     if (repeat_) {
         const bool repeated = sameCall(repeat_->first, repeat_->second, typeName, member);
         repeat_.reset();
         if (repeated) return std::nullopt;
     }
-    if (observer_) observer_(typeName, member);
+    if (observer_) observer_(ObservedCall{typeName, member, kind, argumentCount});
     std::optional<PlannedEvent> met;
     for (auto it = planned_.begin(); it != planned_.end();) {
         if (sameCall(it->typeName, it->member, typeName, member) && --it->callsLeft == 0) {

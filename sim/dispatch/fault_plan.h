@@ -6,7 +6,18 @@
 #include <string_view>
 #include <vector>
 
+#include "common/automation/dispatch.h"
+
 namespace qvl::sim {
+
+// One call that CATIA received: the type name of the object, the member, how the client asked
+// for it and how many arguments it passed (a put's value counted).
+struct ObservedCall {
+    std::string_view typeName;
+    std::string_view member;
+    automation::CallKind kind;
+    std::size_t argumentCount;
+};
 
 // What happens at a planned call: it fails; CATIA's process ends during it; or CATIA is busy
 // for a while from it on.
@@ -27,13 +38,14 @@ public:
     void busyAt(std::string typeName, std::string member, double seconds, int n);
 
     // Counts a call; what it meets, when it is a planned one (a failure wins over the others).
-    std::optional<PlannedEvent> countCall(std::string_view typeName, std::string_view member);
+    std::optional<PlannedEvent> countCall(std::string_view typeName, std::string_view member,
+                                          automation::CallKind kind, std::size_t argumentCount);
     // The next call of this member on this type repeats the one just counted (a client asking
     // again after a busy answer): it is not counted again.
     void expectRepeat(std::string_view typeName, std::string_view member);
 
     // Every call counted from now on is also told to `observer` (none: calls are only counted).
-    using CallObserver = std::function<void(std::string_view typeName, std::string_view member)>;
+    using CallObserver = std::function<void(const ObservedCall& call)>;
     void observeCalls(CallObserver observer) { observer_ = std::move(observer); }
 
 private:

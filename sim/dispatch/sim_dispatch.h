@@ -14,8 +14,15 @@ namespace qvl::sim {
 
 // The automation object of one simulated CATIA object: its members by name, over the model.
 //
-// Every call is refused as CATIA refuses it: on a CATIA that went away, on an object of a
-// closed document, when a fault is planned for it, and when the model refuses the request.
+// Its type name and every member it serves are CATIA's, as CATIA's reference documents them
+// (`reference::Reference::catia()`): a type, member or kind that the reference does not declare
+// is a defect of the simulator and refused when the object is made (std::logic_error).
+//
+// Every call is refused as CATIA refuses it: a member that the type does not declare, a kind of
+// call that the member's declaration does not take (a put of a read-only property, say) and a
+// number of arguments outside the declaration fail as CATIA's dispatch fails them; so do calls
+// on a CATIA that went away, on an object of a closed document, when a fault is planned for
+// them, and when the model refuses the request.
 class SimDispatch : public automation::MemberTable {
 public:
     // `owner` is the document that the object belongs to; null for application-wide objects.
@@ -28,8 +35,6 @@ public:
     virtual std::optional<Element> element() const { return std::nullopt; }
 
 protected:
-    void beforeCall(std::string_view member) override;
-
     Server& server() const;
     Session& session() const { return server().session(); }
     const std::shared_ptr<Document>& owner() const noexcept { return owner_; }

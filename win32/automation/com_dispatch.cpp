@@ -119,6 +119,7 @@ WORD invokeFlags(CallKind kind, std::span<Variant> args) {
         case CallKind::Put:
             return !args.empty() && args.back().isObject() && !args.back().isNothing() ? DISPATCH_PROPERTYPUTREF
                                                                                        : DISPATCH_PROPERTYPUT;
+        case CallKind::PutRef: return DISPATCH_PROPERTYPUTREF;
     }
     return DISPATCH_METHOD;
 }
@@ -213,7 +214,8 @@ automation::Variant ComDispatch::invoke(std::string_view member, CallKind kind, 
     }
     DISPID putId = DISPID_PROPERTYPUT;
     DISPPARAMS params{passed.data(), nullptr, static_cast<UINT>(passed.size()), 0};
-    if (kind == CallKind::Put) {
+    const bool assignment = kind == CallKind::Put || kind == CallKind::PutRef;
+    if (assignment) {
         params.rgdispidNamedArgs = &putId;
         params.cNamedArgs = 1;
     }
@@ -225,7 +227,7 @@ automation::Variant ComDispatch::invoke(std::string_view member, CallKind kind, 
         ++callCounts().invoke;
         exception.clear();
         return dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, invokeFlags(kind, args), &params,
-                                 kind == CallKind::Put ? nullptr : result.put(), &exception.info, &badArgument);
+                                 assignment ? nullptr : result.put(), &exception.info, &badArgument);
     });
     if (FAILED(hr)) {
         if (failedCallObserver()) failedCallObserver()();
