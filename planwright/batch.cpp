@@ -88,7 +88,7 @@ void BatchRun::allModelsOnOneSheet(bool drawingMade) {
     });
     if (catiaGone_) return;
 
-    clearBackgroundView();
+    clearMainView();
     trap_([&] { f_.CurrentSheet.call("Update"); });
     saveRunDrawing(drawingMade);
     trap_([&] { f_.CurrentSheet.call("Activate"); });
@@ -141,7 +141,7 @@ void BatchRun::sheetPerModel(bool drawingMade) {
     });
     for (long long i = 1; i <= count; ++i) {
         f_.CurrentSheet = Object();
-        if (trap_([&] { f_.CurrentSheet = sheets.call("Item", {Variant(i)}).object(); })) clearBackgroundView();
+        if (trap_([&] { f_.CurrentSheet = sheets.call("Item", {Variant(i)}).object(); })) clearMainView();
     }
     f_.CurrentSheet = Object();
     saveRunDrawing(drawingMade);
@@ -157,7 +157,7 @@ void BatchRun::drawingPerModel() {
         explodeFrame();
         trap_([&] { f_.CurrentSheet.call("Activate"); });
         if (name) removeSheets(name);
-        clearBackgroundView();
+        clearMainView();
         trap_([&] { f_.CurrentSheet.call("Update"); });
         trap_([&] { f_.CurrentSheet.call("Activate"); });
         reframe();

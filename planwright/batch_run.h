@@ -39,7 +39,7 @@ private:
     void forEachBody(const std::function<void(const automation::Object& body, long long number)>& bodySteps);
     void resetOrigins();
     void setProjectionMethod();
-    void clearBackgroundView();
+    void clearMainView();
     void removeSheets(const std::optional<std::string>& keep);
     void reframe();
     bool exportDwg();

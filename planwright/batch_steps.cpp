@@ -81,9 +81,9 @@ void BatchRun::setProjectionMethod() {
     }
 }
 
-// Deletes every component still left on the sheet's background view; exploded frames and
-// notes are no components any more.
-void BatchRun::clearBackgroundView() {
+// Deletes every component left on the sheet's main view: the frames and notes whose artwork
+// was exploded into the view, and any that could not be exploded.
+void BatchRun::clearMainView() {
     Object components;
     trap_([&] { components = FindViewOfType13(f_.CurrentSheet).get("Components").object(); });
     Object selection;

@@ -1,6 +1,7 @@
 // qvl-scenario FILE [--keep DIR] [--calls LOG]: plays a scenario against the simulated CATIA and
 // prints the transcript, one JSON object a line. With --calls, every CATIA call of the program
-// is written to LOG as "LINE TYPE.MEMBER" (the script line during which it was made). In the
+// is written to LOG as "LINE TYPE.MEMBER KIND ARGC" (the script line during which it was made,
+// how the program asked for it and with how many arguments). In the
 // Windows build, `--com` plays it against the simulated CATIA in a process of its own, reached
 // over COM.
 #include <filesystem>

@@ -59,7 +59,7 @@ def label(name, value, x, y):
 
 
 def value(name, x, y, size=3):
-    return text(name, "-", x, y, size=size)
+    return text(name, "-", x, y, size=size, modifiable=True)
 
 
 def header():
@@ -105,7 +105,7 @@ def header():
 def notes_box():
     lines = [line(MARGIN, NOTES_TOP, NOTES_RIGHT, NOTES_TOP), line(NOTES_RIGHT, FOOTER_TOP, NOTES_RIGHT, NOTES_TOP)]
     texts = [text("Label.Notes", "技术要求", MARGIN + 2, NOTES_TOP - 3, size=3.5, anchor=1),
-             text("TecNotes1", "-", MARGIN + 2, NOTES_TOP - 9, size=2.5, anchor=1)]
+             text("TecNotes1", "-", MARGIN + 2, NOTES_TOP - 9, size=2.5, anchor=1, modifiable=True)]
     return lines, texts
 
 
@@ -126,7 +126,7 @@ def footer():
         texts.append(value(name, left + 12 + (pair - 12) / 2, middle))
     lines.append(line(MARGIN + 20, MARGIN, MARGIN + 20, FOOTER_MIDDLE))
     texts.append(label("Label.FilePath", "文件路径", MARGIN + 10, (MARGIN + FOOTER_MIDDLE) / 2))
-    texts.append(text("FilePath1", "-", MARGIN + 22, (MARGIN + FOOTER_MIDDLE) / 2, size=2.5, anchor=2))
+    texts.append(text("FilePath1", "-", MARGIN + 22, (MARGIN + FOOTER_MIDDLE) / 2, size=2.5, anchor=2, modifiable=True))
     return lines, texts
 
 
@@ -142,13 +142,13 @@ def frame_view():
     for part_lines, part_texts in (header(), notes_box(), footer()):
         lines += part_lines
         texts += part_texts
-    return {"name": "A4", "viewType": 0, "x": 0, "y": 0, "scale": 1, "angle": 0,
+    return {"name": "A4", "viewType": 12, "x": 0, "y": 0, "scale": 1, "angle": 0,
             "lines": lines, "texts": texts, "tables": [operations_table()]}
 
 
 def notes_view(name):
     block = "\r\n".join(f"{i}. {note}" for i, note in enumerate(NOTES[name], start=1))
-    return {"name": name, "viewType": 0, "x": 0, "y": 0, "scale": 1, "angle": 0, "lines": [],
+    return {"name": name, "viewType": 12, "x": 0, "y": 0, "scale": 1, "angle": 0, "lines": [],
             "texts": [text("Text.1", block, 0, 0, size=3.5, anchor=1)]}
 
 

@@ -104,9 +104,13 @@ def rectangle(x1, y1, x2, y2):
     return [line(x1, y1, x2, y1), line(x2, y1, x2, y2), line(x2, y2, x1, y2), line(x1, y2, x1, y1)]
 
 
-def text(name, value, x, y, size=3.5, anchor=5):
-    return {"name": name, "text": value, "x": num(x), "y": num(y), "anchorPoint": anchor,
+def text(name, value, x, y, size=3.5, anchor=5, modifiable=False):
+    """A text; a modifiable one is handed out for editing by the detail's instances."""
+    made = {"name": name, "text": value, "x": num(x), "y": num(y), "anchorPoint": anchor,
             "justification": 2 if anchor in (4, 5, 6) else 1, "fontSize": size}
+    if modifiable:
+        made["modifiable"] = True
+    return made
 
 
 def circle(cx, cy, r, segments=24):
@@ -157,7 +161,7 @@ def title_block(right, bottom, third_angle):
     for n, (label, name, value, row0, row1, label_cols, value_cols) in enumerate(cells, start=1):
         texts.append(text(f"Label.{n}", label, *middle(*label_cols, row0, row1)))
         big = name in ("TitleName", "TitlePN")
-        texts.append(text(name, value, *middle(*value_cols, row0, row1), size=5 if big else 3.5))
+        texts.append(text(name, value, *middle(*value_cols, row0, row1), size=5 if big else 3.5, modifiable=True))
     lines += rectangle(right - 30, y0 + 56, right, y0 + 70)
     lines += projection_symbol(right - 28, y0 + 57, third_angle)
     texts.append(text("Label.Projection", "第三角投影" if third_angle else "第一角投影", right - 31, y0 + 63,
@@ -174,7 +178,7 @@ def frame_view(code, third_angle):
     lines += [line(width / 2, 0, width / 2, bottom + 5), line(width / 2, height, width / 2, top - 5),
               line(0, height / 2, left + 5, height / 2), line(width, height / 2, right - 5, height / 2)]
     block_lines, block_texts = title_block(right, bottom, third_angle)
-    return {"name": code, "viewType": 0, "x": 0, "y": 0, "scale": 1, "angle": 0,
+    return {"name": code, "viewType": 12, "x": 0, "y": 0, "scale": 1, "angle": 0,
             "lines": lines + block_lines, "texts": block_texts}
 
 
@@ -182,7 +186,7 @@ def notes_view(code):
     texts = [text("NotesTitle", "技术要求", -120, 0, size=5, anchor=1)]
     for i, note in enumerate(NOTES[code], start=1):
         texts.append(text(f"Note{i}", f"{i}. {note}", -120, -4 - 6 * i, anchor=1))
-    return {"name": code, "viewType": 0, "x": 0, "y": 0, "scale": 1, "angle": 0, "lines": [], "texts": texts}
+    return {"name": code, "viewType": 12, "x": 0, "y": 0, "scale": 1, "angle": 0, "lines": [], "texts": texts}
 
 
 def detail_sheet(name, view, projection_method):
@@ -193,8 +197,8 @@ def detail_sheet(name, view, projection_method):
 def template(third_angle):
     method = 1 if third_angle else 0
     working = {"name": "Sheet.1", "detail": False, "paperSize": 2, "projectionMethod": method, "scale": 1,
-               "views": [{"name": "Main View", "viewType": 0, "x": 0, "y": 0, "scale": 1, "angle": 0},
-                         {"name": "Background View", "viewType": 13, "x": 0, "y": 0, "scale": 1, "angle": 0}]}
+               "views": [{"name": "Main View", "viewType": 13, "x": 0, "y": 0, "scale": 1, "angle": 0},
+                         {"name": "Background View", "viewType": 0, "x": 0, "y": 0, "scale": 1, "angle": 0}]}
     sheets = [working]
     sheets += [detail_sheet(code, frame_view(code, third_angle), method) for code in PAPERS]
     sheets += [detail_sheet(code, notes_view(code), method) for code in NOTES]

@@ -18,6 +18,12 @@ bool MemberNameLess::operator()(std::string_view a, std::string_view b) const no
                                         [](char x, char y) { return upper(x) < upper(y); });
 }
 
+std::vector<std::string> MemberTable::memberNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : members_) names.push_back(entry.first);
+    return names;
+}
+
 void MemberTable::property(std::string_view name, Getter getter, Setter setter) {
     Member& m = members_[std::string(name)];
     m.getter = std::move(getter);

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/automation/dispatch.h"
 #include "common/automation/error.h"
@@ -35,6 +36,8 @@ public:
 
     // Whether a member of this name is registered.
     bool serves(std::string_view name) const { return members_.find(name) != members_.end(); }
+    // The names of the registered members, in name order.
+    std::vector<std::string> memberNames() const;
 
     // Registration; a later registration of the same name replaces the earlier one.
     void property(std::string_view name, Getter getter, Setter setter = {});

@@ -73,7 +73,8 @@ Variant Connection::PickOneElement(const std::string& type1, const std::string& 
         if (status == "Undo") return Variant();
         break;
     }
-    Variant picked = selection.get("Item", {Variant(1)}).object().get("Value");
+    // Item2, not the deprecated Item, which does not serve every feature that can be picked.
+    Variant picked = selection.call("Item2", {Variant(1)}).object().get("Value");
     selection.call("Clear");
     return picked;
 }

@@ -12,7 +12,7 @@ Object FindViewOfType13(const Object& sheet) {
     const long long count = views.get("Count").toLong();
     for (long long i = 1; i <= count; ++i) {
         Object view = views.call("Item", {Variant(i)}).object();
-        if (view.get("ViewType").toLong() == backgroundViewType) return view;
+        if (view.get("ViewType").toLong() == mainViewType) return view;
     }
     return Object();
 }

@@ -4,8 +4,9 @@
 
 namespace qvl::drawing {
 
-// The view type of a sheet's background view, which holds frames, notes and title texts.
-inline constexpr int backgroundViewType = 13;
+// The view type of a sheet's main view (CATIA's catViewMain), which holds frames, notes and
+// title texts.
+inline constexpr int mainViewType = 13;
 
 // The first view of the sheet's Views, in collection order, whose ViewType is 13; Nothing when
 // the sheet has none. A failing call reaches the caller.

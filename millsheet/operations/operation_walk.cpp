@@ -25,15 +25,23 @@ namespace {
 constexpr std::array<const char*, 5> parameterNames{"Offset on Contour", "Offset on Bottom", "Machining quality",
                                                     "Machining spindle", "Machining feedrate"};
 
-// The value of a named attribute of a tool or tool assembly, read by `member` ("ValueAsString"
-// or "Value"); nullopt when it cannot be read. An attribute that the owner does not have is
-// left empty without a word; one that is there but cannot be read clears `read`.
-std::optional<std::string> attributeText(ErrorTrap& trap, const Object& owner, const char* attribute,
-                                         const char* member, bool& read) {
+// How an attribute's value is read: the typed parameter's own `Value` (a text, or a number
+// shown as Visual Basic shows a Double), or the text CATIA makes of it (`ValueAsString`, a
+// method).
+enum class Reading { Value, ValueAsString };
+
+// The value of a named attribute of a tool or tool assembly; nullopt when it cannot be read.
+// An attribute that the owner does not have is left empty without a word; one that is there
+// but cannot be read clears `read`.
+std::optional<std::string> attributeText(ErrorTrap& trap, const Object& owner, const char* attribute, Reading reading,
+                                         bool& read) {
     Object value;
     if (!trap([&] { value = owner.call("GetAttribute", {Variant(attribute)}).object(); })) return std::nullopt;
     std::optional<std::string> text;
-    if (!trap([&] { text = value.get(member).toString(); })) read = false;
+    const bool done = trap([&] {
+        text = (reading == Reading::Value ? value.get("Value") : value.call("ValueAsString")).toString();
+    });
+    if (!done) read = false;
     return text;
 }
 
@@ -59,8 +67,10 @@ void MainFrm3::ProcessFinInfo(const Object& activity) {
             continue;
         }
         if (type != setupType && type != activityType) continue;
-        bool active = false;
-        if (!trap([&] { active = child().object().get("Active").toBool(); })) missOperationsOf(activity);
+        // A child whose Active cannot be read (a process activity has none) is walked, as the
+        // error-ignoring test lets it through; one that reads False is skipped.
+        bool active = true;
+        trap([&] { active = child().object().get("Active").toBool(); });
         if (!active) continue;
         if (type == setupType) {
             if (!trap([&] { PoToolList(child()); })) missOperationsOf(activity);
@@ -115,9 +125,9 @@ void MainFrm3::ToolInfo(const Variant& program) {
         auto read = [&](std::size_t field, const Object& owner, const auto& statement) {
             if (!trap(statement) && !owner.isNothing()) unread.set(field);
         };
-        auto attribute = [&](std::size_t field, const Object& owner, const char* name, const char* member) {
+        auto attribute = [&](std::size_t field, const Object& owner, const char* name, Reading reading) {
             bool ok = true;
-            std::optional<std::string> text = attributeText(trap, owner, name, member, ok);
+            std::optional<std::string> text = attributeText(trap, owner, name, reading, ok);
             if (!ok) unread.set(field);
             return text;
         };
@@ -125,13 +135,13 @@ void MainFrm3::ToolInfo(const Variant& program) {
         trap([&] { tool = op.get("Tool").object(); });
         std::string toolNumber;
         read(4, tool, [&] { toolNumber = tool.get("ToolNumber").toString(); });
-        const std::optional<std::string> cuttingLength = attribute(7, tool, "MFG_CUT_LENGTH", "ValueAsString");
-        const std::optional<std::string> radius = attribute(6, tool, "MFG_CORNER_RAD", "ValueAsString");
+        const std::optional<std::string> cuttingLength = attribute(7, tool, "MFG_CUT_LENGTH", Reading::ValueAsString);
+        const std::optional<std::string> radius = attribute(6, tool, "MFG_CORNER_RAD", Reading::ValueAsString);
         // Without the tool's type the diameter may be read under the wrong name.
         std::string toolType;
         read(6, tool, [&] { toolType = tool.get("ToolType").toString(); });
         const std::string diameterName = DiameterAttributeName(toolType);
-        const std::optional<std::string> diameter = attribute(6, tool, diameterName.c_str(), "ValueAsString");
+        const std::optional<std::string> diameter = attribute(6, tool, diameterName.c_str(), Reading::ValueAsString);
 
         OperationRecord record{};
         record[0] = std::to_string(OperationCount);
@@ -139,11 +149,11 @@ void MainFrm3::ToolInfo(const Variant& program) {
         read(2, prog, [&] { record[2] = prog.get("Comment").toString(); });
         Object assembly;
         trap([&] { assembly = op.get("ToolAssembly").object(); });
-        record[3] = attribute(3, assembly, "MFG_NAME", "Value").value_or("");
+        record[3] = attribute(3, assembly, "MFG_NAME", Reading::Value).value_or("");
         record[4] = toolNumber;
         read(5, tool, [&] { record[5] = tool.get("Name").toString(); });
         record[6] = DiameterRadiusText(diameter, radius);
-        record[7] = LengthsText(cuttingLength, attribute(7, assembly, "MFG_ASS_GAGE_1", "Value"));
+        record[7] = LengthsText(cuttingLength, attribute(7, assembly, "MFG_ASS_GAGE_1", Reading::Value));
 
         Object parameters;
         if (!trap([&] { parameters = ProcessParameters.call("SubList", {Variant(op), Variant(false)}).object(); })) {
@@ -152,7 +162,7 @@ void MainFrm3::ToolInfo(const Variant& program) {
         for (std::size_t p = 0; p < parameterNames.size(); ++p) {
             Object parameter;
             if (!trap([&] { parameter = parameters.call("Item", {Variant(parameterNames[p])}).object(); })) continue;
-            read(8 + p, parameter, [&] { record[8 + p] = parameter.get("ValueAsString").toString(); });
+            read(8 + p, parameter, [&] { record[8 + p] = parameter.call("ValueAsString").toString(); });
         }
         read(13, op, [&] { record[13] = MachiningTimeText(op.get("totaltime").toDouble()); });
 

@@ -61,7 +61,7 @@ void MainFrm3::CreateSheetViews(const Object& model, const Object& sheet, double
 
     step([&] { v1 = addView(); });
     step([&] { beh1 = v1.get("GenerativeBehavior").object(); });
-    step([&] { beh1.put("Document", Variant(model)); });
+    step([&] { beh1.putRef("Document", model); });
     step([&] { beh1.call("DefineFrontView", defaultFrontDirection); });
 
     // From the chosen axis system: its X axis horizontal, its Z axis vertical. An entry that
@@ -75,7 +75,10 @@ void MainFrm3::CreateSheetViews(const Object& model, const Object& sheet, double
             // The chosen axis system is there: a front view not taken from it is not the one
             // asked for. An entry that names no axis system of the part stays silent.
             axisTrap.clear();
-            axisTrap([&] { beh1.call("SetAxisSysteme", {Variant(TargetProduct), Variant(TargetAxisSystem)}); });
+            // CATIA takes the part's reference product, which an instance of the structure is not.
+            axisTrap([&] {
+                beh1.call("SetAxisSysteme", {TargetProduct.get("ReferenceProduct"), Variant(TargetAxisSystem)});
+            });
             std::optional<std::array<double, 3>> x, z;
             axisTrap([&] { x = catia::ReadAxisDirection(TargetAxisSystem, "GetXAxis"); });
             axisTrap([&] { z = catia::ReadAxisDirection(TargetAxisSystem, "GetZAxis"); });
@@ -104,7 +107,7 @@ void MainFrm3::CreateSheetViews(const Object& model, const Object& sheet, double
     step([&] { beh2.call("DefineProjectionView", {Variant(beh1), Variant(lowerViewProjection)}); });
     step([&] { v1.get("GenerativeLinks").object().call("CopyLinksTo", {v2.get("GenerativeLinks")}); });
     place(v2, {200, 50}, Variant(1.0));
-    step([&] { v2.put("ReferenceView", Variant(v1)); });
+    step([&] { v2.putRef("ReferenceView", v1); });
     step([&] { v2.call("AlignedWithReferenceView"); });
     step([&] { beh2.call("Update"); });
     step([&] { measured.depth = extentOf(v2).height; });
@@ -112,7 +115,7 @@ void MainFrm3::CreateSheetViews(const Object& model, const Object& sheet, double
     Object v3, beh3;
     step([&] { v3 = addView(); });
     step([&] { beh3 = v3.get("GenerativeBehavior").object(); });
-    step([&] { beh3.put("Document", Variant(model)); });
+    step([&] { beh3.putRef("Document", model); });
     step([&] { beh3.call("DefineIsometricView", drawing::IsometricViewDirection()); });
     step([&] { v3.put("x", 250.0); });
     step([&] { v3.put("y", 50.0); });
@@ -132,6 +135,10 @@ void MainFrm3::CreateSheetViews(const Object& model, const Object& sheet, double
     step([&] { MapAxis(v2, "X", "Y", places.scale); });
     place(v3, places.isometric, places.isometricScale);
     for (const Object* behavior : {&beh1, &beh2, &beh3}) step([&] { behavior->call("Update"); });
+    // The places are meant for the centres of the views' boxes.
+    step([&] { drawing::CentreViewBoxOn(v1, places.front.x, places.front.y); });
+    step([&] { drawing::CentreViewBoxOn(v2, places.lower.x, places.lower.y); });
+    step([&] { drawing::CentreViewBoxOn(v3, places.isometric.x, places.isometric.y); });
     // Once errors are skipped, a failed step no longer reaches the caller.
     if (step.failed()) Missing.add("视图");
 }

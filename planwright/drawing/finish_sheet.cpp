@@ -59,8 +59,11 @@ void MainFrm::FinishSheet(int addFrame, int addSizeText, int addNotes, const Obj
         }
         const Object text =
             target.get("Texts").object().call("Add", {Variant(sizeText), Variant(at.x), Variant(at.y)}).object();
-        text.get("TextProperties").object().put("AnchorPoint", sizeTextAnchor);
+        const Object properties = text.get("TextProperties").object();
+        properties.put("AnchorPoint", sizeTextAnchor);
         text.call("SetFontSize", {Variant(0), Variant(0), Variant(sizeTextFontSize)});
+        // CATIA applies changed text properties at their Update.
+        properties.call("Update");
     }
 
     if (addNotes == 1 && slot) {

@@ -1,6 +1,7 @@
 // Frames and technical notes: views of the template drawing placed as components of a sheet's
-// background view. A frame stays a component until its title block is filled; a notes block
-// is exploded at once into texts that the user can edit.
+// main view. A frame is exploded once its title block is filled; a notes block at once, into
+// texts that the user can edit. Exploding copies a component's artwork into the view and
+// leaves the component, which the run deletes at its end.
 
 #include <optional>
 #include <string>
@@ -78,7 +79,7 @@ void MainFrm::InsertNotes(const Object& targetView, const std::string& notesCode
     const Object notes = insertTemplatePiece(targetView, notesCode, x, y, "技术要求");
     if (notes.isNothing()) return;
     ErrorTrap trap;
-    // Notes left a component are deleted with the background view's components at the end.
+    // The notes component itself is deleted with the main view's components at the end.
     if (!trap([&] { notes.call("Explode"); })) Missing.add("技术要求");
 }
 

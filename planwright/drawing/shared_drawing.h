@@ -15,7 +15,6 @@
 
 namespace qvl::planwright {
 
-using drawing::backgroundViewType;
 using drawing::BuildStandardScales;
 using drawing::catiaPaperSize;
 using drawing::drawingFileExtension;
@@ -32,6 +31,7 @@ using drawing::Paper;
 using drawing::paperCodes;
 using drawing::PaperSizeFor;
 using drawing::pathInFolder;
+using drawing::CentreViewBoxOn;
 using drawing::ReadViewExtent;
 using drawing::RemoveSheetsExcept;
 using drawing::SheetPoint;

@@ -66,7 +66,7 @@ void MainFrm::orientFrontView(const Object& model, const Object& links, const Ob
         behavior.call("DefineFrontView", directionArguments(FrontViewDirection));
         return;
     }
-    behavior.put("Document", Variant(model));
+    behavior.putRef("Document", model);
     if (model.get("Products").object().get("Count").toLong() != 0) {
         behavior.call("DefineFrontView", defaultFrontDirection);
         return;
@@ -113,7 +113,7 @@ void MainFrm::CreateViews(const Object& model, const Object& sheet, double origi
     beh2.call("DefineProjectionView", {Variant(beh1), Variant(firstAngle ? sideViewFirstAngle : sideViewThirdAngle)});
     links1.call("CopyLinksTo", {v2.get("GenerativeLinks")});
     place(v2, {provisional.x + 2 * L, provisional.y}, 1);
-    v2.put("ReferenceView", Variant(v1));
+    v2.putRef("ReferenceView", v1);
     v2.call("AlignedWithReferenceView");
     beh2.call("Update");
     const double W = text::roundHalfEven(ReadViewExtent(v2).width, 1);
@@ -127,14 +127,14 @@ void MainFrm::CreateViews(const Object& model, const Object& sheet, double origi
               {Variant(beh1), Variant(firstAngle ? lowerViewFirstAngle : lowerViewThirdAngle)});
     links1.call("CopyLinksTo", {v3.get("GenerativeLinks")});
     place(v3, {provisional.x, provisional.y - 2 * H}, 1);
-    v3.put("ReferenceView", Variant(v1));
+    v3.putRef("ReferenceView", v1);
     v3.call("AlignedWithReferenceView");
     beh3.call("Update");
 
     // Isometric view in the remaining corner.
     const Object v4 = addView();
     const Object beh4 = v4.get("GenerativeBehavior").object();
-    beh4.put("Document", Variant(model));
+    beh4.putRef("Document", model);
     beh4.call("DefineIsometricView", IsometricViewDirection());
     place(v4, {provisional.x + 2 * L, provisional.y - 2 * H}, v1.get("Scale2").toDouble());
     beh4.call("Update");
@@ -155,8 +155,14 @@ void MainFrm::CreateViews(const Object& model, const Object& sheet, double origi
     place(v1, p1, S);
     place(v2, p2, S);
     place(v3, p3, S);
-    place(v4, {p2.x, p3.y}, S / 2);
+    const SheetPoint p4{p2.x, p3.y};
+    place(v4, p4, S / 2);
     for (const Object* behavior : {&beh1, &beh2, &beh3, &beh4}) behavior->call("Update");
+    // The layout means the views' boxes to be centred on their places.
+    CentreViewBoxOn(v1, p1.x, p1.y);
+    CentreViewBoxOn(v2, p2.x, p2.y);
+    CentreViewBoxOn(v3, p3.x, p3.y);
+    CentreViewBoxOn(v4, p4.x, p4.y);
 
     const double blockHeight = text::roundHalfEven(3 * d + H + W);
     if (!(std::fabs(blockHeight) <= std::numeric_limits<std::int16_t>::max())) {

@@ -6,8 +6,9 @@ namespace {
 
 using automation::Variant;
 
-// A node of a process tree. Every node has a name, a type, an active flag, a comment, its
-// parent, its children and the parameters below it; a setup lists its programs, a program its
+// A node of a process tree. Every node has a name, a type, its parent, its children and the
+// parameters below it; a machining node (setup, program, operation) also an active flag and a
+// comment, which a process activity does not have. A setup lists its programs, a program its
 // operations, and an operation has its machining time, tool and tool assembly.
 class ActivityDispatch : public SimDispatch {
 public:
@@ -15,8 +16,10 @@ public:
         : SimDispatch(node.typeName(), server, std::move(process)), node_(node) {
         property("Name", [this](Args) { return Variant(node_.name()); });
         property("Type", [this](Args) { return Variant(node_.type()); });
-        property("Active", [this](Args) { return Variant(node_.active); });
-        property("Comment", [this](Args) { return Variant(node_.comment); });
+        if (node_.kind() != ActivityKind::ProcessActivity) {
+            property("Active", [this](Args) { return Variant(node_.active); });
+            property("Comment", [this](Args) { return Variant(node_.comment); });
+        }
         // The process's parent is the PPR document; every other node's the node that holds it.
         property("Parent", [this](Args) {
             if (!node_.parent()) return Variant(pprDocument(this->server(), owner()));

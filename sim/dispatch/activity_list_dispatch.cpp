@@ -11,8 +11,8 @@ using automation::argument;
 const char* typeNameOf(ActivityList which) {
     switch (which) {
         case ActivityList::Children: return "Activities";
-        case ActivityList::Programs: return "ManufacturingPrograms";
-        case ActivityList::Operations: return "ManufacturingActivities";
+        case ActivityList::Programs:
+        case ActivityList::Operations: return "MfgActivities";
     }
     return "Activities";
 }

@@ -1,5 +1,8 @@
 #include "sim/dispatch/arguments.h"
 
+#include <algorithm>
+
+#include "common/automation/error.h"
 #include "sim/model/refusal.h"
 
 namespace qvl::sim {
@@ -31,8 +34,11 @@ std::vector<std::string> filterNames(const automation::Variant& filter) {
     return names;
 }
 
-void fillVector(automation::Variant& out, double x, double y, double z) {
-    out = automation::Variant(automation::Variant::Array{x, y, z});
+void fillOutArray(automation::Variant& out, std::initializer_list<double> values) {
+    if (!out.isArray()) throw automation::Error(automation::errc::typeMismatch, "Type mismatch");
+    automation::Variant::Array& array = out.array();
+    if (array.size() < values.size()) throw Refusal("the array passed is too short for the values");
+    std::copy(values.begin(), values.end(), array.begin());
 }
 
 }  // namespace qvl::sim

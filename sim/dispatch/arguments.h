@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +23,9 @@ inline automation::Variant countOf(std::size_t count) { return automation::Varia
 // The type names of a selection filter: an array of texts, or a single text.
 std::vector<std::string> filterNames(const automation::Variant& filter);
 
-// Fills a by-reference argument with the three coordinates of a vector.
-void fillVector(automation::Variant& out, double x, double y, double z);
+// Fills an output array that the caller passed by reference, as CATIA fills one: the caller
+// dimensions it first (`Dim box(3)`). Anything but an array fails with error 13, "Type
+// mismatch"; an array too short for the values is refused.
+void fillOutArray(automation::Variant& out, std::initializer_list<double> values);
 
 }  // namespace qvl::sim

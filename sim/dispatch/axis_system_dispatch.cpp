@@ -26,7 +26,7 @@ public:
 private:
     static Variant fill(Args args, const Vec3& v) {
         automation::argument(args, 0);
-        fillVector(args[0], v.x, v.y, v.z);
+        fillOutArray(args[0], {v.x, v.y, v.z});
         return Variant();
     }
 

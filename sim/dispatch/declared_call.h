@@ -1,8 +1,9 @@
 #pragma once
 
-#include <cstddef>
+#include <span>
 
 #include "common/automation/dispatch.h"
+#include "common/automation/variant.h"
 #include "sim/reference/catia_reference.h"
 
 namespace qvl::sim {
@@ -13,6 +14,11 @@ namespace qvl::sim {
 //   write-only property: error 438, "Object doesn't support this property or method";
 // - a number of arguments outside the declaration (a put's value counted): error 450.
 // A read reaches a property, a Func and a Sub alike, as Visual Basic's reads do.
-void checkDeclaredCall(const reference::Member* member, automation::CallKind kind, std::size_t argumentCount);
+// Then it converts the arguments as dispatch does to the declared types: a text given for a
+// number (long, short, double, ...) becomes that number, and one that is no number fails with
+// error 13, "Type mismatch"; so an `Item` that the reference declares with a long takes no
+// name.
+void checkDeclaredCall(const reference::Member* member, automation::CallKind kind,
+                       std::span<automation::Variant> args);
 
 }  // namespace qvl::sim

@@ -36,3 +36,12 @@ Object document(Server& server, const std::shared_ptr<Document>& document) {
 
 }  // namespace objects
 }  // namespace qvl::sim
+
+namespace qvl::sim {
+
+std::shared_ptr<Document> documentOf(const automation::Object& object) {
+    auto dispatch = std::dynamic_pointer_cast<DocumentDispatch>(object.dispatch());
+    return dispatch ? dispatch->documentPointer() : nullptr;
+}
+
+}  // namespace qvl::sim

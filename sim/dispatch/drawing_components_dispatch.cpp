@@ -67,10 +67,17 @@ public:
             changed();
             return Variant();
         });
+        // GetModifiableObject(position from 1, or name): a text that the detail made
+        // modifiable in instances; CATIA hands out no other.
         method("GetModifiableObject", [this](Args args) {
-            auto text = modifiableText(component(), argument(args, 0).toString());
-            return Variant(drawingText(this->server(), owner(), text));
+            const auto texts = modifiableTexts(component());
+            std::size_t i = itemPosition(
+                texts.size(), argument(args, 0),
+                [&](std::size_t at, const std::string& name) { return texts[at]->name == name; },
+                "modifiable objects of " + component().name);
+            return Variant(drawingText(this->server(), owner(), texts[i]));
         });
+        method("GetModifiableObjectsCount", [this](Args) { return countOf(modifiableTexts(component()).size()); });
     }
 
     std::optional<Element> element() const override { return Element{owner(), component_}; }

@@ -46,7 +46,6 @@ public:
         field("Text", &DrawingText::text);
         field("x", &DrawingText::x);
         field("y", &DrawingText::y);
-        field("AnchorPoint", &DrawingText::anchorPoint);
         field("AnchorPosition", &DrawingText::anchorPoint);
         property("TextProperties", [this](Args) {
             text();
@@ -72,20 +71,55 @@ public:
             changed();
             return Variant();
         });
+        method("SetModifiableIn2DComponentInstances", [this](Args) {
+            text().modifiableInInstances = true;
+            changed();
+            return Variant();
+        });
+        method("GetModifiableIn2DComponentInstances", [this](Args) { return Variant(text().modifiableInInstances); });
     }
 
     std::optional<Element> element() const override { return Element{owner(), textPointer()}; }
 };
 
-// The properties of a text's characters.
+// The properties of a text's characters. What is set here reaches the text at `Update`, as
+// CATIA documents it; until then it is read back from here.
 class TextPropertiesDispatch : public TextBoundDispatch {
 public:
     TextPropertiesDispatch(Server& server, DocumentPtr drawingDocument, std::shared_ptr<DrawingText> target)
         : TextBoundDispatch("DrawingTextProperties", server, std::move(drawingDocument), std::move(target)) {
-        field("AnchorPoint", &DrawingText::anchorPoint);
-        field("Justification", &DrawingText::justification);
-        field("FontSize", &DrawingText::fontSize);
+        pending("AnchorPoint", &DrawingText::anchorPoint);
+        pending("Justification", &DrawingText::justification);
+        pending("FontSize", &DrawingText::fontSize);
+        method("Update", [this](Args) {
+            DrawingText& t = text();
+            for (const auto& apply : changes_) apply(t);
+            changes_.clear();
+            changed();
+            return Variant();
+        });
     }
+
+private:
+    template <class T>
+    void pending(const char* name, T DrawingText::*member) {
+        auto value = std::make_shared<std::optional<T>>();
+        property(name, [this, member, value](Args) { return Variant(value->value_or(text().*member)); },
+                 [this, member, value](const Variant& v) {
+                     text();
+                     if constexpr (std::is_same_v<T, double>) {
+                         *value = v.toDouble();
+                     } else {
+                         *value = v.toLong();
+                     }
+                     changes_.push_back([member, value](DrawingText& t) {
+                         if (*value) t.*member = **value;
+                         value->reset();
+                     });
+                 });
+    }
+
+    std::vector<std::function<void(DrawingText&)>> changes_;
 };
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "sim/dispatch/arguments.h"
 #include "sim/dispatch/drawing_object_dispatch.h"
 #include "sim/dispatch/objects.h"
 #include "sim/model/drawing/view_generation.h"
@@ -44,7 +45,7 @@ public:
         method("Size", [this](Args args) {
             argument(args, 0);
             std::array<double, 4> box = viewSize(view());
-            args[0] = Variant(Variant::Array{box[0], box[1], box[2], box[3]});
+            fillOutArray(args[0], {box[0], box[1], box[2], box[3]});
             return Variant();
         });
         method("Activate", [this](Args) {

@@ -1,3 +1,4 @@
+#include "sim/dispatch/document_dispatch.h"
 #include "sim/dispatch/drawing_object_dispatch.h"
 #include "sim/dispatch/objects.h"
 #include "sim/model/drawing/view_generation.h"
@@ -7,6 +8,17 @@ namespace {
 
 using automation::Variant;
 using automation::argument;
+
+// What a view can be given to project: a product, part or body, or a part or product document,
+// which stands for its root product (as the reference's examples pass one).
+std::optional<Element> projectable(const automation::Object& object) {
+    if (std::optional<Element> element = elementOf(object)) return element;
+    std::shared_ptr<Document> document = documentOf(object);
+    if (!document || document->kind() == DocumentKind::Drawing || document->kind() == DocumentKind::Process) {
+        return std::nullopt;
+    }
+    return Element{document, &document->product()};
+}
 
 Vec3 vectorAt(std::span<Variant> args, std::size_t first) {
     return {argument(args, first).toDouble(), argument(args, first + 1).toDouble(), argument(args, first + 2).toDouble()};
@@ -26,7 +38,7 @@ public:
                      return Variant(objects::element(this->server(), *links.front().element));
                  },
                  [this](const Variant& v) {
-                     std::optional<Element> projected = elementOf(v.object());
+                     std::optional<Element> projected = projectable(v.object());
                      if (!projected) throw Refusal("a view projects objects of CATIA documents");
                      view().generative.links = {linkTo(*projected)};
                      changed();
@@ -61,18 +73,10 @@ public:
             changed();
             return Variant();
         });
-        method("CopyLinksTo", [this](Args args) {
-            copyLinks(view(), viewBindingOf(argument(args, 0).object()));
-            changed();
-            return Variant();
-        });
         method("Update", [this](Args) {
             updateView(view());
             changed();
             return Variant();
-        });
-        property("Parent", [this](Args) {
-            return Variant(drawingView(this->server(), owner(), sheetPointer(), viewPointer()));
         });
     }
 
@@ -95,7 +99,7 @@ public:
         : ViewBoundDispatch("DrawingViewGenerativeLinks", server, std::move(drawingDocument), std::move(onSheet),
                             std::move(target)) {
         method("AddLink", [this](Args args) {
-            std::optional<Element> projected = elementOf(argument(args, 0).object());
+            std::optional<Element> projected = projectable(argument(args, 0).object());
             if (!projected) throw Refusal("a view projects objects of CATIA documents");
             GenerativeLink link = linkTo(*projected);
             auto& links = view().generative.links;
@@ -110,7 +114,6 @@ public:
             changed();
             return Variant();
         });
-        property("Count", [this](Args) { return Variant(static_cast<long long>(view().generative.links.size())); });
     }
 };
 

@@ -1,3 +1,4 @@
+#include "sim/dispatch/arguments.h"
 #include "sim/dispatch/drawing_object_dispatch.h"
 #include "sim/dispatch/objects.h"
 
@@ -15,7 +16,7 @@ public:
         method("GetEndPoints", [this](Args args) {
             automation::argument(args, 0);
             alive(view_);
-            args[0] = Variant(Variant::Array{line_.x1, line_.y1, line_.x2, line_.y2});
+            fillOutArray(args[0], {line_.x1, line_.y1, line_.x2, line_.y2});
             return Variant();
         });
     }

@@ -41,13 +41,11 @@ public:
         method("Item2", [this](Args args) { return item(argument(args, 0)); });
         // SelectElement2(filter, prompt, use existing selection)
         method("SelectElement2", [this](Args args) {
-            argument(args, 2);
-            return selectElement(argument(args, 0), argument(args, 1));
+            return selectElement(argument(args, 0), argument(args, 1), argument(args, 2));
         });
         // SelectElement3(filter, prompt, use existing selection, multi-selection mode, tooltip)
         method("SelectElement3", [this](Args args) {
-            argument(args, 4);
-            return selectElement(argument(args, 0), argument(args, 1));
+            return selectElement(argument(args, 0), argument(args, 1), argument(args, 2));
         });
     }
 
@@ -59,8 +57,9 @@ private:
         return Variant(selectedElement(server(), owner(), element));
     }
 
-    Variant selectElement(const Variant& filter, const Variant& prompt) const {
-        return Variant(selectInteractively(session(), selection(), filterNames(filter), prompt.toString()));
+    Variant selectElement(const Variant& filter, const Variant& prompt, const Variant& useSelectionBefore) const {
+        return Variant(selectInteractively(session(), selection(), filterNames(filter), prompt.toString(),
+                                           useSelectionBefore.toBool()));
     }
 };
 

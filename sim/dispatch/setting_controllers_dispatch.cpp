@@ -16,12 +16,14 @@ public:
     }
 };
 
-class SettingControllerDispatch : public SimDispatch {
+// The controller of the cache settings ("CATSysCacheSettingCtrl"), the one controller of the
+// simulated CATIA.
+class CacheSettingDispatch : public SimDispatch {
 public:
-    SettingControllerDispatch(Server& server, SettingController& controller)
-        : SimDispatch("SettingController", server), controller_(controller) {
+    CacheSettingDispatch(Server& server, SettingController& controller)
+        : SimDispatch("CacheSettingAtt", server), controller_(controller) {
         property("ActivationMode", [this](Args) { return Variant(controller_.activationMode); },
-                 [this](const Variant& v) { controller_.activationMode = v.toLong(); });
+                 [this](const Variant& v) { controller_.activationMode = v.toBool(); });
     }
 
 private:
@@ -36,8 +38,8 @@ Object settingControllers(Server& server) {
 }
 
 Object settingController(Server& server, SettingController& controller) {
-    return server.object(&controller, "SettingController",
-                         [&] { return std::make_shared<SettingControllerDispatch>(server, controller); });
+    return server.object(&controller, "CacheSettingAtt",
+                         [&] { return std::make_shared<CacheSettingDispatch>(server, controller); });
 }
 
 }  // namespace qvl::sim::objects

@@ -2,13 +2,43 @@
 
 #include <stdexcept>
 
+#include "sim/dispatch/declared_call.h"
 #include "sim/dispatch/server_errors.h"
 #include "sim/model/refusal.h"
 
 namespace qvl::sim {
 
+using reference::MemberKind;
+
 SimDispatch::SimDispatch(std::string typeName, Server& server, std::shared_ptr<Document> owner)
     : MemberTable(std::move(typeName)), server_(server.weak_from_this()), owner_(std::move(owner)) {
+    if (!reference::Reference::catia().find(this->typeName())) {
+        throw std::logic_error("CATIA's reference has no type " + this->typeName());
+    }
+}
+
+const reference::Member& SimDispatch::declared(std::string_view name) const {
+    const reference::Member* member = reference::Reference::catia().member(typeName(), name);
+    if (!member) {
+        throw std::logic_error("CATIA's reference declares no member " + std::string(name) + " on " + typeName());
+    }
+    return *member;
+}
+
+void SimDispatch::property(std::string_view name, Getter getter, Setter setter) {
+    const reference::Member& member = declared(name);
+    const std::string served = typeName() + "." + std::string(name);
+    if (member.kind != MemberKind::Property) throw std::logic_error(served + " is no property in CATIA's reference");
+    if (setter && member.readOnly) throw std::logic_error(served + " is read-only in CATIA's reference");
+    if (getter && member.writeOnly) throw std::logic_error(served + " is write-only in CATIA's reference");
+    MemberTable::property(name, std::move(getter), std::move(setter));
+}
+
+void SimDispatch::method(std::string_view name, Method method) {
+    if (declared(name).kind == MemberKind::Property) {
+        throw std::logic_error(typeName() + "." + std::string(name) + " is a property in CATIA's reference");
+    }
+    MemberTable::method(name, std::move(method));
 }
 
 Server& SimDispatch::server() const {
@@ -22,6 +52,7 @@ automation::Variant SimDispatch::invoke(std::string_view member, automation::Cal
                                         std::span<automation::Variant> args) {
     Server& catia = server();
     if (owner_ && owner_->isClosed()) throw objectDisconnected();
+    checkDeclaredCall(reference::Reference::catia().member(typeName(), member), kind, args);
     if (!serves(member)) throw automation::Error(automation::errc::memberNotSupported,
                                                  "Object doesn't support this property or method");
     if (const std::optional<PlannedEvent> planned = catia.faults().countCall(typeName(), member, kind, args.size())) {

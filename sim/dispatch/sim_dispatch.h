@@ -9,6 +9,7 @@
 #include "common/automation/member_table.h"
 #include "sim/dispatch/server.h"
 #include "sim/model/element.h"
+#include "sim/reference/catia_reference.h"
 
 namespace qvl::sim {
 
@@ -35,11 +36,19 @@ public:
     virtual std::optional<Element> element() const { return std::nullopt; }
 
 protected:
+    // Registration, held to the reference: a property is one the reference declares as a
+    // property (a setter only where it is not read-only), a method one it declares as a Sub or
+    // a Func.
+    void property(std::string_view name, Getter getter, Setter setter = {});
+    void method(std::string_view name, Method method);
+
     Server& server() const;
     Session& session() const { return server().session(); }
     const std::shared_ptr<Document>& owner() const noexcept { return owner_; }
 
 private:
+    const reference::Member& declared(std::string_view name) const;
+
     std::weak_ptr<Server> server_;
     std::shared_ptr<Document> owner_;
 };

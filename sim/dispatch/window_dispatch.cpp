@@ -11,8 +11,8 @@ using automation::Variant;
 // window is closed, the window object is gone even when the document stays loaded.
 class WindowDispatch : public SimDispatch {
 public:
-    WindowDispatch(Server& server, std::shared_ptr<Document> document)
-        : SimDispatch("Window", server, std::move(document)) {
+    WindowDispatch(Server& server, std::shared_ptr<Document> document, std::string typeName)
+        : SimDispatch(std::move(typeName), server, std::move(document)) {
         property("Caption", [this](Args) { return Variant(shown().name()); });
         method("Activate", [this](Args) {
             session().activate(shown());
@@ -42,8 +42,13 @@ public:
 
 }  // namespace
 
+// A part's or product's window shows the specification tree beside the geometry; the
+// reference documents no window type of its own for drawings and processes.
 Object window(Server& server, const std::shared_ptr<Document>& document) {
-    return server.object(document.get(), "Window", [&] { return std::make_shared<WindowDispatch>(server, document); });
+    const bool specsAndGeometry = document->kind() == DocumentKind::Part || document->kind() == DocumentKind::Product;
+    std::string typeName = specsAndGeometry ? "SpecsAndGeomWindow" : "Window";
+    return server.object(document.get(), typeName,
+                         [&] { return std::make_shared<WindowDispatch>(server, document, typeName); });
 }
 
 Object viewer(Server& server, const std::shared_ptr<Document>& document) {

@@ -27,7 +27,17 @@ std::string joined(const std::vector<std::string>& names) {
 }  // namespace
 
 std::string selectInteractively(Session& session, Selection& into, const std::vector<std::string>& filter,
-                                const std::string& prompt) {
+                                const std::string& prompt, bool useSelectionBefore) {
+    if (useSelectionBefore) {
+        std::vector<Element> fitting;
+        std::copy_if(into.items().begin(), into.items().end(), std::back_inserter(fitting), [&](const Element& e) {
+            return std::find(filter.begin(), filter.end(), e.typeName()) != filter.end();
+        });
+        if (!fitting.empty()) {
+            into.replace(std::move(fitting));
+            return statusText(PickAnswer::Kind::Normal);
+        }
+    }
     PickAnswer answer = session.nextPick("the selection in CATIA \"" + prompt + "\"");
     bool selects = answer.kind == PickAnswer::Kind::Normal || answer.kind == PickAnswer::Kind::Cancel;
 

@@ -16,6 +16,7 @@ public:
     void replace(std::vector<Element> elements);
 
     std::size_t count() const noexcept { return items_.size(); }
+    const std::vector<Element>& items() const noexcept { return items_; }
     // Position from 1; refuses a position outside the selection.
     const Element& item(long long position) const;
 

@@ -30,7 +30,7 @@ struct ApplicationSettings {
 
 // One of CATIA's setting controllers (Tools > Options pages).
 struct SettingController {
-    long long activationMode = 0;
+    bool activationMode = false;
 };
 
 // The state of one running CATIA: its loaded documents, the windows of the open ones and which

@@ -132,13 +132,20 @@ public:
 
     void view(const DrawingView& view) {
         Placement at{view.x, view.y, view.scale, view.angle};
+        // The view's coordinates of what stands at its x, y: the projected centre of gravity
+        // of a generated view, the origin of any other.
+        double ox = 0, oy = 0;
         if (const auto& projection = view.generative.projection) {
             for (const ViewEdge& e : projection->edges) line(at, e.x1, e.y1, e.x2, e.y2, SheetPicture::LineKind::ViewEdge);
-            text(at, view.name, 0, projection->ymin - 4 / std::max(view.scale, 1e-9), 2.5, 4,
-                 SheetPicture::TextKind::ViewName);
+            text(at, view.name, (projection->xmin + projection->xmax) / 2,
+                 projection->ymin - 4 / std::max(view.scale, 1e-9), 2.5, 4, SheetPicture::TextKind::ViewName);
+            ox = projection->gravityX;
+            oy = projection->gravityY;
         }
-        artwork(at, view.content, 0, 0);
-        for (const auto& component : view.components) artwork(at, component->content, component->x, component->y);
+        artwork(at, view.content, -ox, -oy);
+        for (const auto& component : view.components) {
+            artwork(at, component->content, component->x - ox, component->y - oy);
+        }
     }
 
 private:

@@ -30,7 +30,7 @@ public:
             if (!statuses.empty()) statuses.pop_front();
             return Variant(status);
         });
-        method("Item", [this](MemberTable::Args) {
+        method("Item2", [this](MemberTable::Args) {
             auto element = std::make_shared<MemberTable>("SelectedElement");
             Object value = picked;
             element->property("Value", [value](MemberTable::Args) { return Variant(value); });

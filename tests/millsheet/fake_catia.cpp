@@ -278,7 +278,7 @@ Object FakeCatia::selection(bool drawingSelection, FakeDrawing* drawing) {
         *picked = object;
         return Variant(status);
     });
-    sel->method("Item", [this, picked](auto) {
+    sel->method("Item2", [this, picked](auto) {
         auto element = make("SelectedElement");
         Object value = *picked;
         element->property("Value", [value](auto) { return Variant(value); });

@@ -592,9 +592,15 @@ Object FakeDrawingCatia::textObject(FakeText& text, const bool* closed) {
     object->property("Text", [&text](auto) { return Variant(text.text); },
                      [&text](const Variant& v) { text.text = v.toString(); });
     object->property("TextProperties", [this, &text, closed](auto) {
+        // As in CATIA, a changed anchor reaches the text at Update.
         auto properties = table("DrawingTextProperties", closed);
-        properties->property("AnchorPoint", [&text](auto) { return Variant(text.anchor); },
-                             [&text](const Variant& v) { text.anchor = static_cast<int>(v.toLong()); });
+        auto anchor = std::make_shared<int>(text.anchor);
+        properties->property("AnchorPoint", [anchor](auto) { return Variant(*anchor); },
+                             [anchor](const Variant& v) { *anchor = static_cast<int>(v.toLong()); });
+        properties->method("Update", [&text, anchor](auto) {
+            text.anchor = *anchor;
+            return Variant();
+        });
         return Variant(Object(properties));
     });
     object->method("SetFontSize", [&text](auto args) {
@@ -719,7 +725,7 @@ Object FakeDrawingCatia::selectionObject(FakeDrawing* drawing) {
         picked_ = picked;
         return Variant(status);
     });
-    selection->method("Item", [this](auto) {
+    selection->method("Item2", [this](auto) {
         auto element = table("SelectedElement");
         const Object picked = picked_;
         element->property("Value", [picked](auto) { return Variant(picked); });

@@ -30,10 +30,10 @@ TEST_F(ApplicationTest, SettingsKeepWhatIsPut) {
     EXPECT_FALSE(app.get("RefreshDisplay").toBool());
 
     Object controller = app.get("SettingControllers").object().call("Item", {Variant("CATSysCacheSettingCtrl")}).object();
-    EXPECT_EQ(controller.typeName(), "SettingController");
+    EXPECT_EQ(controller.typeName(), "CacheSettingAtt");
     controller.put("ActivationMode", 1);
     Object again = app.get("SettingControllers").object().call("Item", {Variant("CATSysCacheSettingCtrl")}).object();
-    EXPECT_EQ(again.get("ActivationMode").toLong(), 1);
+    EXPECT_EQ(again.get("ActivationMode"), Variant(true));
     EXPECT_EQ(errorOf([&] { app.get("SettingControllers").object().call("Item", {Variant("NoSuchCtrl")}); }),
               serverFailure);
 }
@@ -58,6 +58,7 @@ TEST_F(ApplicationTest, WindowsAreCaptionedByTheirDocumentsAndActivateThem) {
     EXPECT_EQ(windows.get("Count").toLong(), 2);
     Object first = windows.call("Item", {Variant(1)}).object();
     EXPECT_EQ(first.get("Caption").toString(), "Bracket.CATPart");
+    EXPECT_EQ(first.typeName(), "SpecsAndGeomWindow");
     first.call("Activate");
     EXPECT_TRUE(activeDocument().is(bracket));
     Object viewer = app.get("ActiveWindow").object().get("ActiveViewer").object();

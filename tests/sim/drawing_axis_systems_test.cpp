@@ -23,7 +23,7 @@ protected:
         return product.get("ReferenceProduct").object().get("Parent").object().get("Part").object().get("AxisSystems").object();
     }
     static std::vector<double> axis(const Object& axisSystem, const char* member) {
-        std::vector<Variant> args{Variant()};
+        std::vector<Variant> args{Variant(Variant::Array(3))};
         axisSystem.callByRef(member, args);
         std::vector<double> v;
         for (const Variant& c : args[0].array()) v.push_back(c.toDouble());
@@ -83,10 +83,11 @@ TEST_F(DrawingAxisSystemsTest, TheAxisSystemMustBeOfTheProductsPart) {
     EXPECT_EQ(errorOf([&] { behavior(front).call("SetAxisSysteme", {Variant(housing), Variant(g54)}); }), serverFailure);
     EXPECT_EQ(errorOf([&] { behavior(front).call("SetAxisSysteme", {Variant(mcs), Variant(mcs)}); }), serverFailure);
     EXPECT_EQ(errorOf([&] { behavior(front).call("SetAxisSysteme", {Variant(housing), Variant(housing)}); }), serverFailure);
+    // CATIA takes the part's reference product, which an instance in an assembly is not.
+    EXPECT_EQ(errorOf([&] { behavior(front).call("SetAxisSysteme", {Variant(vise), Variant(g54)}); }), serverFailure);
     EXPECT_FALSE(savedView("Front view")["generative"].contains("axisSystem"));
-    // An instance in an assembly stands for its part.
-    behavior(front).call("SetAxisSysteme", {Variant(vise), Variant(g54)});
-    EXPECT_EQ(savedView("Front view")["generative"]["axisSystem"]["product"], "Vise.1");
+    behavior(front).call("SetAxisSysteme", {vise.get("ReferenceProduct"), Variant(g54)});
+    EXPECT_EQ(savedView("Front view")["generative"]["axisSystem"]["product"], "Vise");
 
     // An isometric view keeps its own directions.
     Object iso = isometricView(sheet(drawing, 1), housing);
@@ -108,12 +109,16 @@ TEST_F(DrawingAxisSystemsTest, TheFactoryDrawsLinesInTheViewsOwnCoordinates) {
     factory.call("CreateLine", {Variant(0), Variant(0), Variant(0), Variant(40)});
     front.get("Texts").object().call("Add", {Variant("X"), Variant(40.0), Variant(-8.0)});
     EXPECT_EQ(leg.typeName(), "Line2D");
-    std::vector<Variant> points{Variant()};
+    std::vector<Variant> points{Variant(Variant::Array(4))};
     leg.callByRef("GetEndPoints", points);
     EXPECT_EQ(points[0], Variant(Variant::Array{0.0, 0.0, 40.0, 0.0}));
     EXPECT_EQ(savedView("Front view")["lines"], platform::Json::parse("[[0, 0, 40, 0], [0, 0, 0, 40]]"));
 
-    // On the sheet the legs start at the view's origin and are 20 mm long.
+    // On the sheet the legs start at the view's origin, the projected model origin, which lies
+    // off the projected centre of gravity that stands at the view's x, y; they are 20 mm long.
+    const platform::Json gravity = savedView("Front view")["generative"]["gravity"];
+    const double originX = 150 - 0.5 * gravity[0].get<double>();
+    const double originY = 100 - 0.5 * gravity[1].get<double>();
     auto noModels = [](const std::string&, std::string&) { return std::shared_ptr<Document>(); };
     auto picture = readDrawing(sim.dumpDocument("Drawing1.CATDrawing")->at("content"), noModels);
     std::vector<SheetPicture::Line> artwork;
@@ -121,9 +126,9 @@ TEST_F(DrawingAxisSystemsTest, TheFactoryDrawsLinesInTheViewsOwnCoordinates) {
         if (line.kind == SheetPicture::LineKind::Artwork) artwork.push_back(line);
     }
     ASSERT_EQ(artwork.size(), 2u);
-    EXPECT_DOUBLE_EQ(artwork[0].x1, 150);
-    EXPECT_DOUBLE_EQ(artwork[0].x2, 170);
-    EXPECT_DOUBLE_EQ(artwork[1].y2, 120);
+    EXPECT_DOUBLE_EQ(artwork[0].x1, originX);
+    EXPECT_DOUBLE_EQ(artwork[0].x2, originX + 20);
+    EXPECT_DOUBLE_EQ(artwork[1].y2, originY + 20);
 
     Object selection = drawing.get("Selection").object();
     selection.call("Add", {Variant(front)});

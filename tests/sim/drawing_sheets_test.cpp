@@ -21,9 +21,11 @@ TEST_F(DrawingSheetsTest, ASheetThatCatiaCreatesHasAMainAndABackgroundView) {
     EXPECT_EQ(added.typeName(), "DrawingSheet");
     EXPECT_TRUE(sheets(drawing).get("ActiveSheet").object().is(added));
     EXPECT_EQ(names(views(added)), (std::vector<std::string>{"Main View", "Background View"}));
-    EXPECT_EQ(views(added).call("Item", {Variant(1)}).object().get("ViewType").toLong(), 0);
-    EXPECT_EQ(views(added).call("Item", {Variant(2)}).object().get("ViewType").toLong(), 13);
+    // CATIA's CatDrawingViewType: catViewMain 13, catViewBackground 0, catViewUntyped 12.
+    EXPECT_EQ(views(added).call("Item", {Variant(1)}).object().get("ViewType").toLong(), 13);
+    EXPECT_EQ(views(added).call("Item", {Variant(2)}).object().get("ViewType").toLong(), 0);
     Object view = addView(added);
+    EXPECT_EQ(view.get("ViewType").toLong(), 12);
     EXPECT_EQ(views(added).get("Count").toLong(), 3);
     EXPECT_TRUE(views(added).call("Item", {Variant(3)}).object().is(view));
     EXPECT_FALSE(added.call("IsDetail").toBool());
@@ -83,7 +85,7 @@ TEST_F(DrawingSheetsTest, SheetPropertiesAreKeptAndSaved) {
     EXPECT_EQ(saved["paperSize"], 5);
     EXPECT_EQ(saved["projectionMethod"], 1);
     EXPECT_EQ(saved["scale"], 0.5);
-    EXPECT_EQ(saved["views"][1]["viewType"], 13);
+    EXPECT_EQ(saved["views"][0]["viewType"], 13);
 }
 
 TEST_F(DrawingSheetsTest, ObjectsOfARemovedSheetFail) {

@@ -8,8 +8,8 @@ using automation::errc::serverFailure;
 // A view with an operations table (program names merged in column 2) and a second table, and
 // a detail whose artwork holds a table.
 constexpr const char* tablesDrawing = R"({ "kind": "Drawing", "sheets": [
-  { "name": "Sheet.1", "paperSize": 6, "views": [ { "name": "Main View" },
-    { "name": "Background View", "viewType": 13, "tables": [
+  { "name": "Sheet.1", "paperSize": 6, "views": [ { "name": "Background View", "viewType": 0 },
+    { "name": "Main View", "viewType": 13, "tables": [
       { "name": "ToolsList1", "x": 10, "y": 200, "columnWidths": [10, 20, 15], "rowHeights": [8, 7, 7, 10],
         "cells": [["序号", "程序名", "刀号"], ["1", "P1", "T1"], ["2", "P1", "T2"], ["", "", ""]],
         "merges": [[2, 2, 2, 1]] },
@@ -23,8 +23,8 @@ protected:
         DrawingTest::SetUp();
         write("D:\\drawings\\Tables.CATDrawing", tablesDrawing);
         drawing = open("D:\\drawings\\Tables.CATDrawing");
-        background = views(sheet(drawing, 1)).call("Item", {Variant(2)}).object();
-        tools = background.get("Tables").object().call("Item", {Variant(1)}).object();
+        mainView = views(sheet(drawing, 1)).call("Item", {Variant(2)}).object();
+        tools = mainView.get("Tables").object().call("Item", {Variant(1)}).object();
     }
     std::string cell(long long row, long long column) {
         return tools.call("GetCellString", {Variant(row), Variant(column)}).toString();
@@ -39,20 +39,21 @@ protected:
     platform::Json merges() { return saved()["merges"]; }
 
     Object drawing;
-    Object background;
+    Object mainView;
     Object tools;
 };
 
 TEST_F(DrawingTablesTest, AViewsTablesAreFoundByPositionAndByName) {
-    Object tables = background.get("Tables").object();
+    Object tables = mainView.get("Tables").object();
     EXPECT_EQ(tables.typeName(), "DrawingTables");
     EXPECT_EQ(tables.get("Count").toLong(), 2);
     EXPECT_EQ(tools.typeName(), "DrawingTable");
     EXPECT_EQ(tools.get("Name").toString(), "ToolsList1");
-    EXPECT_TRUE(tables.call("Item", {Variant("ToolsList1")}).object().is(tools));
+    EXPECT_TRUE(tables.call("Item", {Variant(1)}).object().is(tools));
     EXPECT_EQ(tables.call("Item", {Variant(2)}).object().get("Name").toString(), "Notes");
     EXPECT_EQ(errorOf([&] { tables.call("Item", {Variant(3)}); }), serverFailure);
-    EXPECT_EQ(errorOf([&] { tables.call("Item", {Variant("toolslist1")}); }), serverFailure);
+    // DrawingTables.Item takes a position only (a long in the reference), no name.
+    EXPECT_EQ(errorOf([&] { tables.call("Item", {Variant("ToolsList1")}); }), automation::errc::typeMismatch);
     EXPECT_EQ(views(sheet(drawing, 1)).call("Item", {Variant(1)}).object().get("Tables").object().get("Count").toLong(), 0);
 }
 
@@ -134,7 +135,7 @@ TEST_F(DrawingTablesTest, EveryColumnOrEveryRowMayGoAndTheTableKeepsTheOtherSize
     EXPECT_EQ(errorOf([&] { cell(1, 1); }), serverFailure);
     EXPECT_EQ(saved()["cells"], platform::Json::parse("[[], [], [], []]"));
 
-    Object notes = background.get("Tables").object().call("Item", {Variant("Notes")}).object();
+    Object notes = mainView.get("Tables").object().call("Item", {Variant(2)}).object();
     notes.call("RemoveRow", {Variant(1)});
     EXPECT_EQ(notes.get("NumberOfColumns").toLong(), 1);
     drawing.call("Save");
@@ -160,16 +161,16 @@ TEST_F(DrawingTablesTest, ComputeModeIsKeptAndSavedWhileSuspended) {
 }
 
 TEST_F(DrawingTablesTest, ATableInAComponentBecomesTheViewsOwnWhenTheComponentIsExploded) {
-    Object target = views(sheet(newDrawing(), 1)).call("Item", {Variant(2)}).object();
+    Object target = views(sheet(newDrawing(), 1)).call("Item", {Variant(1)}).object();
     Object detail = views(sheet(drawing, Variant("Frame"))).call("Item", {Variant("Frame")}).object();
     Object frame = target.get("Components").object().call("Add", {Variant(detail), Variant(0), Variant(50)}).object();
     Object tables = target.get("Tables").object();
     EXPECT_EQ(tables.get("Count").toLong(), 0);
     frame.call("Explode");
     ASSERT_EQ(tables.get("Count").toLong(), 1);
-    Object table = tables.call("Item", {Variant("ToolsList1")}).object();
+    Object table = tables.call("Item", {Variant(1)}).object();
     table.call("SetCellString", {Variant(2), Variant(1), Variant("1")});
-    platform::Json exploded = sim.dumpDocument("Drawing1.CATDrawing")->at("content")["sheets"][0]["views"][1]["tables"][0];
+    platform::Json exploded = sim.dumpDocument("Drawing1.CATDrawing")->at("content")["sheets"][0]["views"][0]["tables"][0];
     EXPECT_EQ(exploded["x"], 5);
     EXPECT_EQ(exploded["y"], 150);
     EXPECT_EQ(exploded["cells"][1][0], "1");
@@ -186,7 +187,7 @@ TEST_F(DrawingTablesTest, TablesOfADeletedViewFailAndTableTypesTakePlannedFaults
     EXPECT_EQ(errorOf([&] { tools.call("MergeCells", {Variant(2), Variant(1), Variant(2), Variant(1)}); }), serverFailure);
     EXPECT_EQ(merges().size(), 1u);
     sim.failCall("DrawingTables", "Item", 2);
-    Object tables = background.get("Tables").object();
+    Object tables = mainView.get("Tables").object();
     EXPECT_EQ(errorOf([&] { tables.call("Item", {Variant(1)}); }), std::nullopt);
     EXPECT_EQ(errorOf([&] { tables.call("Item", {Variant(1)}); }), serverFailure);
 

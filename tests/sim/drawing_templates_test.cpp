@@ -35,13 +35,13 @@ TEST_P(DrawingTemplatesTest, StartsWithAWorkingSheetOfItsProjectionMethod) {
     Object first = sheet(drawing, 1);
     EXPECT_FALSE(first.call("IsDetail").toBool());
     EXPECT_EQ(first.get("ProjectionMethod").toLong(), thirdAngle() ? 1 : 0);
-    EXPECT_EQ(views(first).call("Item", {Variant(2)}).object().get("ViewType").toLong(), 13);
+    EXPECT_EQ(views(first).call("Item", {Variant(1)}).object().get("ViewType").toLong(), 13);
     EXPECT_EQ(sheets(drawing).get("Count").toLong(), 15);
 }
 
 TEST_P(DrawingTemplatesTest, FramesAreDrawnToSizeAndCarryTheNineTitleTexts) {
     Object frames_ = documents().call("Read", {Variant(path)}).object();
-    Object target = views(sheet(newDrawing(), 1)).call("Item", {Variant(2)}).object();
+    Object target = views(sheet(newDrawing(), 1)).call("Item", {Variant(1)}).object();
     for (const auto& [code, paper] : frames) {
         Object detail = views(sheet(frames_, code)).call("Item", {Variant(code)}).object();
         EXPECT_TRUE(sheet(frames_, code).call("IsDetail").toBool()) << code;

@@ -22,11 +22,13 @@ inline constexpr const char* pairProduct = R"({ "kind": "Product", "partNumber":
 
 // A template: a working sheet and two detail sheets, a frame with a title text and a notes block.
 inline constexpr const char* templateDrawing = R"({ "kind": "Drawing", "standard": 1, "sheets": [
-  { "name": "Sheet.1", "views": [ { "name": "Main View" }, { "name": "Background View", "viewType": 13 } ] },
+  { "name": "Sheet.1", "views": [ { "name": "Main View", "viewType": 13 },
+                                  { "name": "Background View", "viewType": 0 } ] },
   { "name": "A4", "detail": true, "views": [ { "name": "A4",
       "lines": [[0, 0, 297, 0], [297, 0, 297, 210], [297, 210, 0, 210], [0, 210, 0, 0]],
-      "texts": [ { "name": "TitlePN", "text": "-", "x": 250, "y": 20 },
-                 { "name": "TitleName", "text": "名称", "x": 250, "y": 30 } ] } ] },
+      "texts": [ { "name": "TitlePN", "text": "-", "x": 250, "y": 20, "modifiable": true },
+                 { "name": "TitleName", "text": "名称", "x": 250, "y": 30, "modifiable": true },
+                 { "name": "Label.1", "text": "图号", "x": 220, "y": 20 } ] } ] },
   { "name": "Notes_General", "detail": true, "views": [ { "name": "Notes_General",
       "texts": [ { "name": "NotesTitle", "text": "技术要求", "x": -100, "y": 0 },
                  { "name": "Note1", "text": "1. 锐边倒钝。", "x": -100, "y": -8 } ] } ] } ] })";
@@ -51,7 +53,7 @@ protected:
     static Object behavior(const Object& view) { return view.get("GenerativeBehavior").object(); }
 
     static std::array<double, 4> size(const Object& view) {
-        std::vector<Variant> args{Variant()};
+        std::vector<Variant> args{Variant(Variant::Array(4))};
         view.callByRef("Size", args);
         const auto& box = args[0].array();
         return {box[0].toDouble(), box[1].toDouble(), box[2].toDouble(), box[3].toDouble()};
@@ -68,7 +70,7 @@ protected:
     // A front view of `subject` on the given directions, updated.
     static Object frontView(const Object& sheet, const Object& subject, std::array<double, 6> d = {0, 1, 0, 0, 0, 1}) {
         Object view = addView(sheet);
-        behavior(view).put("Document", Variant(subject));
+        behavior(view).putRef("Document", subject);
         behavior(view).call("DefineFrontView", {d[0], d[1], d[2], d[3], d[4], d[5]});
         behavior(view).call("Update");
         return view;
@@ -83,7 +85,7 @@ protected:
     }
     static Object isometricView(const Object& sheet, const Object& subject) {
         Object view = addView(sheet);
-        behavior(view).put("Document", Variant(subject));
+        behavior(view).putRef("Document", subject);
         behavior(view).call("DefineIsometricView", {-0.707107, 0.707107, 0.0, -0.408248, -0.408248, 0.816497});
         behavior(view).call("Update");
         return view;

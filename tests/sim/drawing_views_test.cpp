@@ -1,5 +1,8 @@
+#include <algorithm>
 #include <cmath>
 
+#include "sim/model/drawing/drawing_reader.h"
+#include "sim/render/sheet_picture.h"
 #include "tests/sim/drawing_test_support.h"
 
 namespace qvl::sim::testing {
@@ -41,12 +44,43 @@ TEST_F(DrawingViewsTest, FrontSideTopAndIsometricViewsOfABlockMeasureItsProjecte
     EXPECT_NEAR(height(iso), 240 / std::sqrt(6.0), 1e-3);
 
     EXPECT_EQ(front.get("ViewType").toLong(), 1);
+    EXPECT_EQ(iso.get("ViewType").toLong(), 8);
     EXPECT_EQ(left.get("Name").toString(), "Left view");
     EXPECT_EQ(right.get("Name").toString(), "Right view");
     EXPECT_EQ(top.get("Name").toString(), "Top view");
     EXPECT_EQ(bottom.get("Name").toString(), "Bottom view");
     EXPECT_EQ(iso.get("Name").toString(), "Isometric view");
     EXPECT_EQ(frontView(onSheet, block).get("Name").toString(), "Front view.2");
+}
+
+TEST_F(DrawingViewsTest, AViewStandsWithTheProjectedCentreOfGravityAtItsPosition) {
+    // An L: a plate 120 x 80 x 10 and an upright 10 x 80 x 60 on its end. Seen from the front
+    // (Y right, Z up) its centre of gravity lies at y 40, z (9600 * 5 + 4800 * 40) / 14400 = 50 / 3.
+    write("D:\\models\\L.CATPart", R"({ "kind": "Part", "partNumber": "L",
+      "bodies": [ { "name": "PartBody", "boxes": [[0, 0, 0, 120, 80, 10], [0, 0, 10, 10, 80, 70]] } ] })");
+    Object front = frontView(onSheet, open("D:\\models\\L.CATPart").get("Product").object());
+    front.put("x", 200.0);
+    front.put("y", 100.0);
+    auto box = size(front);
+    EXPECT_NEAR(box[0], 160, 1e-9);
+    EXPECT_NEAR(box[1], 240, 1e-9);
+    EXPECT_NEAR(box[2], 100 - 50.0 / 3, 1e-9);
+    EXPECT_NEAR(box[3], 100 + 70 - 50.0 / 3, 1e-9);
+    // The view's own coordinates are the projected model coordinates: a line drawn from the
+    // view's (0, 0) starts at the projected model origin, the box's lower-left corner here.
+    front.get("Factory2D").object().call("CreateLine", {0.0, 0.0, 10.0, 0.0});
+    drawing.call("SaveAs", {Variant("D:\\out\\l")});
+    const platform::Json saved = fileJson("D:\\out\\l.CATDrawing")["sheets"][0]["views"][2];
+    EXPECT_EQ(saved["generative"]["gravity"][0], 40);
+    EXPECT_NEAR(saved["generative"]["gravity"][1].get<double>(), 50.0 / 3, 1e-6);
+    const auto read = readDrawing(fileJson("D:\\out\\l.CATDrawing"),
+                                  [](const std::string&, std::string&) { return std::shared_ptr<Document>(); });
+    const SheetPicture picture = pictureOf(*read->sheets[0]);
+    const auto drawn = std::find_if(picture.lines.begin(), picture.lines.end(),
+                                    [](const auto& l) { return l.kind == SheetPicture::LineKind::Artwork; });
+    ASSERT_NE(drawn, picture.lines.end());
+    EXPECT_NEAR(drawn->x1, 160, 1e-6);
+    EXPECT_NEAR(drawn->y1, 100 - 50.0 / 3, 1e-6);
 }
 
 TEST_F(DrawingViewsTest, SizeIsTheBoxOnTheSheetCentredOnThePositionAndScaled) {
@@ -95,8 +129,12 @@ TEST_F(DrawingViewsTest, FirstAndThirdAngleSideViewsShowTheBlockFromOppositeSide
     auto upperStepX = [](const platform::Json& view) {
         double sum = 0;
         int count = 0;
+        const double top = view["generative"]["extent"][3].get<double>();
+        // Relative to the projected centre of gravity, x = 0 lies at 0 + (100 * 60 * 20 * 50 +
+        // 50 * 60 * 20 * 75) / (100 * 60 * 20 + 50 * 60 * 20) in model x; the upper step's middle
+        // at 75.
         for (const auto& e : view["generative"]["edges"]) {
-            if (e[1] == 20 && e[3] == 20) {
+            if (e[1] == top && e[3] == top) {
                 sum += e[0].get<double>() + e[2].get<double>();
                 count += 2;
             }

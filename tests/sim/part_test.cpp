@@ -16,7 +16,7 @@ protected:
         return part.get(collection).object().call("Item", {std::move(key)}).object();
     }
     Variant::Array filled(const Object& axis, const char* member) {
-        std::vector<Variant> args{Variant()};
+        std::vector<Variant> args{Variant(Variant::Array(3))};
         axis.callByRef(member, args);
         return args[0].array();
     }
@@ -63,6 +63,11 @@ TEST_F(PartTest, AxisSystemsFillByReferenceArrays) {
     EXPECT_TRUE(second.get("Parent").object().is(axes));
 
     EXPECT_EQ(errorOf([&] { first.call("GetYAxis"); }), automation::errc::wrongArgumentCount);
+    // As the reference's examples do, the caller dimensions the array that CATIA fills.
+    std::vector<Variant> undimensioned{Variant()};
+    EXPECT_EQ(errorOf([&] { first.callByRef("GetYAxis", undimensioned); }), automation::errc::typeMismatch);
+    std::vector<Variant> tooShort{Variant(Variant::Array(2))};
+    EXPECT_EQ(errorOf([&] { first.callByRef("GetYAxis", tooShort); }), serverFailure);
     EXPECT_EQ(errorOf([&] { item("AxisSystems", Variant("Axis System.3")); }), serverFailure);
 }
 

@@ -1,4 +1,5 @@
 #include "headless/script_fault.h"
+#include "sim/model/process/parameter_type.h"
 #include "tests/sim/process_test_support.h"
 
 namespace qvl::sim::testing {
@@ -63,7 +64,9 @@ TEST_F(ProcessTest, TheTreeIsWalkedThroughActivitiesSetupsProgramsAndOperations)
     EXPECT_EQ(setup.typeName(), "ManufacturingSetup");
     EXPECT_EQ(setup.get("Comment").toString(), "OP10");
     EXPECT_EQ(op20.typeName(), "PPRActivity");
-    EXPECT_EQ(op20.get("Comment").toString(), "翻面");
+    // A process activity has neither the comment nor the active flag of machining activities.
+    EXPECT_EQ(errorOf([&] { op20.get("Comment"); }), automation::errc::memberNotSupported);
+    EXPECT_EQ(errorOf([&] { op20.get("Active"); }), automation::errc::memberNotSupported);
     EXPECT_TRUE(op20.get("Parent").object().is(root));
 
     // A nested activity holds a setup, a program of its own and an inactive activity.
@@ -71,12 +74,11 @@ TEST_F(ProcessTest, TheTreeIsWalkedThroughActivitiesSetupsProgramsAndOperations)
     std::vector<std::string> types;
     for (long long i = 1; i <= nested.get("Count").toLong(); ++i) types.push_back(item(nested, i).typeName());
     EXPECT_EQ(types, (std::vector<std::string>{"ManufacturingSetup", "ManufacturingProgram", "PPRActivity"}));
-    EXPECT_FALSE(item(nested, 3).get("Active").toBool());
     EXPECT_EQ(errorOf([&] { item(nested, 4); }), serverFailure);
     EXPECT_EQ(errorOf([&] { item(nested, 0); }), serverFailure);
 
     Object programs = setup.get("Programs").object();
-    EXPECT_EQ(programs.typeName(), "ManufacturingPrograms");
+    EXPECT_EQ(programs.typeName(), "MfgActivities");
     ASSERT_EQ(programs.get("Count").toLong(), 3);
     Object program = item(programs, 1, "GetElement");
     EXPECT_EQ(program.typeName(), "ManufacturingProgram");
@@ -89,7 +91,7 @@ TEST_F(ProcessTest, TheTreeIsWalkedThroughActivitiesSetupsProgramsAndOperations)
     EXPECT_EQ(errorOf([&] { item(programs, 4, "GetElement"); }), serverFailure);
 
     Object operations = program.get("Activities").object();
-    EXPECT_EQ(operations.typeName(), "ManufacturingActivities");
+    EXPECT_EQ(operations.typeName(), "MfgActivities");
     ASSERT_EQ(operations.get("Count").toLong(), 3);
     Object change = item(operations, 1, "GetElement");
     Object pocketing = item(operations, 2, "GetElement");
@@ -119,19 +121,23 @@ TEST_F(ProcessTest, ToolsAndAssembliesAnswerTheirAttributesAndFailWhenMissing) {
     EXPECT_EQ(tool.get("ToolNumber"), Variant(1LL));
     EXPECT_EQ(tool.get("ToolType").toString(), "MfgEndMillTool");
 
-    // A text attribute is a text both ways; a number is a Double, and its text its general form.
+    // Attributes are CATIA's typed parameters: a length's Value is a Double in millimetres and
+    // its ValueAsString (a Func) the text with its unit; a number is a real parameter; any
+    // other text a string parameter.
     Object diameter = attribute(tool, "MFG_NOMINAL_DIAM");
-    EXPECT_EQ(diameter.typeName(), "Parameter");
-    EXPECT_EQ(diameter.get("Value"), Variant("10mm"));
-    EXPECT_EQ(diameter.get("ValueAsString"), Variant("10mm"));
+    EXPECT_EQ(diameter.typeName(), "Length");
+    EXPECT_EQ(diameter.get("Value"), Variant(10.0));
+    EXPECT_EQ(diameter.call("ValueAsString"), Variant("10mm"));
     Object cut = attribute(tool, "MFG_CUT_LENGTH");
+    EXPECT_EQ(cut.typeName(), "RealParam");
     EXPECT_EQ(cut.get("Value"), Variant(30.0));
-    EXPECT_EQ(cut.get("ValueAsString"), Variant("30"));
+    EXPECT_EQ(cut.call("ValueAsString"), Variant("30"));
     EXPECT_EQ(errorOf([&] { attribute(tool, "MFG_APT_DIAMETER"); }), serverFailure);
     EXPECT_EQ(errorOf([&] { attribute(tool, "mfg_nominal_diam"); }), serverFailure);
 
     Object assembly = pocketing.get("ToolAssembly").object();
     EXPECT_EQ(assembly.typeName(), "ManufacturingToolAssembly");
+    EXPECT_EQ(attribute(assembly, "MFG_NAME").typeName(), "StrParam");
     EXPECT_EQ(attribute(assembly, "MFG_NAME").get("Value"), Variant("T1 Tool Assembly"));
     EXPECT_EQ(attribute(assembly, "MFG_ASS_GAGE_1").get("Value").toString(), "75");
     EXPECT_EQ(errorOf([&] { attribute(assembly, "MFG_ASS_GAGE_2"); }), serverFailure);
@@ -142,7 +148,7 @@ TEST_F(ProcessTest, ToolsAndAssembliesAnswerTheirAttributesAndFailWhenMissing) {
     Object drilling = node("Process/Part Operation.1/Manufacturing Program.3/Drilling.1");
     Object apt = drilling.get("Tool").object();
     EXPECT_EQ(apt.get("ToolType").toString(), "MfgAPTTool");
-    EXPECT_EQ(attribute(apt, "MFG_APT_DIAMETER").get("ValueAsString").toString(), "6.8");
+    EXPECT_EQ(attribute(apt, "MFG_APT_DIAMETER").call("ValueAsString").toString(), "6.8");
     EXPECT_EQ(drilling.get("totaltime").toDouble(), 0.125);
     EXPECT_EQ(errorOf([&] { drilling.get("ToolAssembly"); }), serverFailure);
     Object bare = node("Process/Part Operation.1/Manufacturing Program.3/Contouring.1");
@@ -169,17 +175,17 @@ TEST_F(ProcessTest, ParametersAreFoundBelowTheNodeWhoseListIsAskedAndByNameInASu
     EXPECT_EQ(own.get("Count").toLong(), 3);
     Object contour = item(own, Variant("Offset on Contour"));
     EXPECT_EQ(contour.get("Name").toString(), "Offset on Contour");
-    EXPECT_EQ(contour.get("ValueAsString").toString(), "0.2mm");
-    EXPECT_EQ(item(own, Variant("Offset on Bottom")).get("ValueAsString").toString(), "0.1");
+    EXPECT_EQ(contour.call("ValueAsString").toString(), "0.2mm");
+    EXPECT_EQ(item(own, Variant("Offset on Bottom")).call("ValueAsString").toString(), "0.1");
     EXPECT_EQ(item(own, Variant("Offset on Bottom")).get("Value"), Variant(0.1));
     EXPECT_EQ(errorOf([&] { item(own, Variant("Machining spindle")); }), serverFailure);
     // Another operation's parameters of the same name are its own.
     EXPECT_EQ(item(fromSetup.call("SubList", {Variant(drilling), Variant(0)}).object(), Variant("Offset on Contour"))
-                  .get("ValueAsString")
+                  .call("ValueAsString")
                   .toString(),
               "0.3mm");
     EXPECT_EQ(item(fromSetup.call("SubList", {Variant(nestedPocketing), Variant(false)}).object(), Variant("Offset on Contour"))
-                  .get("ValueAsString")
+                  .call("ValueAsString")
                   .toString(),
               "0.4mm");
 
@@ -288,15 +294,15 @@ TEST_F(ProcessTest, EveryProcessTypeTakesPlannedFaultsByItsTypeName) {
         {"PPRActivity", "ChildrenActivities", [&] { root.get("ChildrenActivities"); }},
         {"Activities", "Item", [&] { item(root.get("ChildrenActivities").object(), 1); }},
         {"ManufacturingSetup", "Programs", [&] { setup.get("Programs"); }},
-        {"ManufacturingPrograms", "GetElement", [&] { item(setup.get("Programs").object(), 1, "GetElement"); }},
+        {"MfgActivities", "GetElement", [&] { item(setup.get("Programs").object(), 1, "GetElement"); }},
         {"ManufacturingProgram", "Comment", [&] { program.get("Comment"); }},
-        {"ManufacturingActivities", "Count", [&] { program.get("Activities").object().get("Count"); }},
+        {"MfgActivities", "Count", [&] { program.get("Activities").object().get("Count"); }},
         {"ManufacturingOperation", "totaltime", [&] { pocketing.get("TotalTime"); }},
         {"ManufacturingTool", "GetAttribute", [&] { attribute(tool, "MFG_CORNER_RAD"); }},
         {"ManufacturingToolAssembly", "GetAttribute",
          [&] { attribute(pocketing.get("ToolAssembly").object(), "MFG_NAME"); }},
         {"Parameters", "SubList", [&] { parameters.call("SubList", {Variant(pocketing), Variant(false)}); }},
-        {"Parameter", "ValueAsString", [&] { attribute(tool, "MFG_CORNER_RAD").get("ValueAsString"); }},
+        {"Length", "ValueAsString", [&] { attribute(tool, "MFG_CORNER_RAD").call("ValueAsString"); }},
     };
     for (const Case& c : cases) {
         sim.failCall(c.type, c.member);
@@ -305,6 +311,22 @@ TEST_F(ProcessTest, EveryProcessTypeTakesPlannedFaultsByItsTypeName) {
     }
     sim.failEverything();
     EXPECT_EQ(errorOf([&] { pocketing.get("Tool"); }), hresult::rpcServerUnavailable);
+}
+
+TEST(ParameterTypeTest, AValueBecomesTheTypedParameterOfItsUnit) {
+    auto typed = [](AttributeValue value) { return parameterType(value); };
+    EXPECT_EQ(typed(std::string("0.5mm")).typeName, "Length");
+    EXPECT_EQ(typed(std::string("0.1m")).value, AttributeValue(100.0));
+    EXPECT_EQ(typed(std::string("2in")).value, AttributeValue(50.8));
+    EXPECT_EQ(typed(std::string("90deg")).typeName, "Angle");
+    // A unit of another magnitude keeps its number as written.
+    EXPECT_EQ(typed(std::string("3000turn_mn")).typeName, "Dimension");
+    EXPECT_EQ(typed(std::string("3000turn_mn")).value, AttributeValue(3000.0));
+    // Texts that are no number with a unit, and a bare number written as text, stay texts.
+    for (const char* text : {"Rough", "12", "mm", "D10", "10 mm", ""}) {
+        EXPECT_EQ(typed(std::string(text)).typeName, "StrParam") << text;
+    }
+    EXPECT_EQ(typed(7.0).typeName, "RealParam");
 }
 
 }  // namespace

@@ -36,25 +36,23 @@ std::shared_ptr<DrawingComponent> instantiate(DrawingView& target, const Drawing
     return component;
 }
 
-void explode(DrawingView& holder, DrawingComponent& component) {
+void explode(DrawingView& holder, const DrawingComponent& component) {
     auto found = std::find_if(holder.components.begin(), holder.components.end(),
                               [&](const auto& c) { return c.get() == &component; });
     if (component.removed || found == holder.components.end()) throw Refusal("the component is no longer placed");
-    ViewContent& artwork = component.content;
+    ViewContent artwork = component.content.copy();
     artwork.translate(component.x, component.y);
+    for (const auto& text : artwork.texts) text->modifiableInInstances = false;
     holder.content.lines.insert(holder.content.lines.end(), artwork.lines.begin(), artwork.lines.end());
     holder.content.texts.insert(holder.content.texts.end(), artwork.texts.begin(), artwork.texts.end());
     holder.content.tables.insert(holder.content.tables.end(), artwork.tables.begin(), artwork.tables.end());
-    artwork = ViewContent{};
-    component.removed = true;
-    holder.components.erase(found);
 }
 
-std::shared_ptr<DrawingText> modifiableText(const DrawingComponent& component, const std::string& name) {
-    for (const auto& text : component.content.texts) {
-        if (text->name == name) return text;
-    }
-    throw Refusal("the component " + component.name + " holds no text named " + name);
+std::vector<std::shared_ptr<DrawingText>> modifiableTexts(const DrawingComponent& component) {
+    std::vector<std::shared_ptr<DrawingText>> texts;
+    std::copy_if(component.content.texts.begin(), component.content.texts.end(), std::back_inserter(texts),
+                 [](const auto& text) { return text->modifiableInInstances; });
+    return texts;
 }
 
 std::string newTextName(const DrawingView& view) {

@@ -18,12 +18,13 @@ std::shared_ptr<DrawingComponent> instantiate(DrawingView& target, const Drawing
 // The instance's artwork with the details inside it copied in, in the detail's coordinates.
 ViewContent flattenedArtwork(const DrawingView& detail);
 
-// Turns the instance into ordinary lines, texts and tables of the view that holds it, at the
-// place where it stood. The instance is gone afterwards.
-void explode(DrawingView& holder, DrawingComponent& component);
+// Copies the instance's artwork into the view that holds it as ordinary lines, texts and
+// tables, at the place where it stands. The instance itself stays, as CATIA documents it.
+void explode(DrawingView& holder, const DrawingComponent& component);
 
-// The text named `name` inside the instance, which may be changed in this instance only.
-std::shared_ptr<DrawingText> modifiableText(const DrawingComponent& component, const std::string& name);
+// The texts of the instance that the detail made modifiable in instances, in the detail's
+// order: the only ones that may be changed in this instance.
+std::vector<std::shared_ptr<DrawingText>> modifiableTexts(const DrawingComponent& component);
 
 // A name for a new text of the view: "Text.1", "Text.2", ... the first one that is free.
 std::string newTextName(const DrawingView& view);

@@ -27,6 +27,7 @@ std::shared_ptr<DrawingText> readText(const Json& value, const std::string& wher
     text->anchorPoint = optionalInteger(value, "anchorPoint", where).value_or(text->anchorPoint);
     text->justification = optionalInteger(value, "justification", where).value_or(text->justification);
     text->fontSize = optionalNumber(value, "fontSize", where).value_or(text->fontSize);
+    text->modifiableInInstances = optionalBool(value, "modifiable", where).value_or(false);
     const Json& runs = optionalArray(value, "fontRuns", where);
     for (std::size_t i = 0; i < runs.size(); ++i) {
         std::vector<double> r = numberList(runs[i], 3, at(at(where, "fontRuns"), i));
@@ -164,6 +165,12 @@ GenerativeBehaviour readGenerative(const Json& value, const std::string& where, 
             std::vector<double> s = numberList(edges[i], 4, at(at(where, "edges"), i));
             p.edges.push_back({s[0], s[1], s[2], s[3]});
         }
+        const std::vector<double> gravity = readNumbers(value, "gravity", where);
+        if (!gravity.empty() && gravity.size() != 2) throw Refusal(at(where, "gravity") + ": expected 2 numbers");
+        if (gravity.size() == 2) {
+            p.gravityX = gravity[0];
+            p.gravityY = gravity[1];
+        }
         g.projection = std::move(p);
     }
     return g;
@@ -180,7 +187,7 @@ std::shared_ptr<DrawingView> readView(const Json& value, const std::string& wher
     requireObject(value, where);
     auto view = std::make_shared<DrawingView>();
     view->name = requiredString(value, "name", where);
-    view->viewType = optionalInteger(value, "viewType", where).value_or(0);
+    view->viewType = optionalInteger(value, "viewType", where).value_or(view_type::untyped);
     view->x = optionalNumber(value, "x", where).value_or(0);
     view->y = optionalNumber(value, "y", where).value_or(0);
     view->scale = optionalNumber(value, "scale", where).value_or(1);

@@ -53,7 +53,7 @@ bool holdsComponent(const Drawing& drawing, const std::shared_ptr<DrawingCompone
 void checkDeletable(const Drawing& drawing, const Element& element) {
     if (auto view = std::get_if<std::shared_ptr<DrawingView>>(&element.target)) {
         if (!sheetOf(drawing, *view)) throw Refusal("the view is not in the drawing");
-        if ((*view)->viewType == view_type::background) throw Refusal("the background view cannot be deleted");
+        if (isSheetOwnView(**view)) throw Refusal("the main and background views of a sheet cannot be deleted");
     } else if (auto text = std::get_if<std::shared_ptr<DrawingText>>(&element.target)) {
         if (!holdsText(drawing, *text)) throw Refusal("the text is not in the drawing");
     } else if (auto component = std::get_if<std::shared_ptr<DrawingComponent>>(&element.target)) {

@@ -52,7 +52,7 @@ void DrawingSheet::nameAfterKind(DrawingView& view) const {
 }
 
 void DrawingSheet::removeView(const DrawingView& view) {
-    if (view.viewType == view_type::background) throw Refusal("the background view of a sheet cannot be deleted");
+    if (isSheetOwnView(view)) throw Refusal("the main and background views of a sheet cannot be deleted");
     auto found = std::find_if(views.begin(), views.end(), [&](const auto& v) { return v.get() == &view; });
     if (found == views.end()) throw Refusal("the view " + view.name + " is not on the sheet " + name);
     (*found)->markRemoved();
@@ -69,6 +69,7 @@ std::shared_ptr<DrawingSheet> makeSheet(const std::string& name) {
     sheet->name = name;
     auto main = std::make_shared<DrawingView>();
     main->name = "Main View";
+    main->viewType = view_type::main;
     auto background = std::make_shared<DrawingView>();
     background->name = "Background View";
     background->viewType = view_type::background;

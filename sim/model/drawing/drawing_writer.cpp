@@ -33,6 +33,7 @@ Json textJson(const DrawingText& text) {
         for (const FontRun& run : text.fontRuns) runs.push_back(Json::array({run.first, run.count, worldNumber(run.size)}));
         out["fontRuns"] = runs;
     }
+    if (text.modifiableInInstances) out["modifiable"] = true;
     return out;
 }
 
@@ -115,6 +116,7 @@ Json generativeJson(const GenerativeBehaviour& g) {
         Json edges = Json::array();
         for (const ViewEdge& e : p.edges) edges.push_back(segment(e.x1, e.y1, e.x2, e.y2));
         out["edges"] = edges;
+        out["gravity"] = Json::array({worldNumber(p.gravityX), worldNumber(p.gravityY)});
     }
     return out;
 }

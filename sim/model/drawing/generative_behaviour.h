@@ -39,14 +39,20 @@ struct ViewEdge {
     double y2 = 0;
 };
 
-// The result of projecting the geometry at scale 1, centred on the view's origin: the extent
-// (xmin, xmax, ymin, ymax) and the visible edges of every box.
+// The result of projecting the geometry at scale 1. A generated view stands with the
+// projection of the centre of gravity of the solids it shows at its x, y; the extent (xmin,
+// xmax, ymin, ymax) and the visible edges of every box are relative to that point. The view's
+// own coordinates are the projected model coordinates: `gravityX`, `gravityY` is where the
+// centre of gravity lies in them, so 2D artwork at the view's (0, 0) sits at the projected
+// model origin.
 struct ViewProjection {
     double xmin = 0;
     double xmax = 0;
     double ymin = 0;
     double ymax = 0;
     std::vector<ViewEdge> edges;
+    double gravityX = 0;
+    double gravityY = 0;
 };
 
 // How a view is generated from 3D: its definition, the objects it projects and the directions

@@ -26,12 +26,17 @@ ViewDirections orthonormal(const Vec3& horizontal, const Vec3& vertical);
 // Refuses any other type.
 ViewDirections projectedDirections(const ViewDirections& front, long long type);
 
+// The centre of gravity of solid boxes of one density (their volumes' centroid; the middle of
+// their extent when they have no volume). Overlapping boxes count twice.
+Vec3 centreOfGravity(const std::vector<Box>& boxes);
+
 // Projects the boxes on the directions at scale 1: their extent and the visible edges of each
-// box (the edges of the faces turned towards the viewer), centred on the middle of the extent.
+// box (the edges of the faces turned towards the viewer), relative to the projected centre of
+// gravity.
 ViewProjection project(const std::vector<Box>& boxes, const ViewDirections& directions);
 
-// The box {xmin, xmax, ymin, ymax} on the sheet of a projection placed with its centre at
-// (x, y), scaled and turned by `angle` radians.
+// The box {xmin, xmax, ymin, ymax} on the sheet of a projection placed with its centre of
+// gravity at (x, y), scaled and turned by `angle` radians.
 std::array<double, 4> placedExtent(const ViewProjection& projection, double x, double y, double scale, double angle);
 
 }  // namespace qvl::sim

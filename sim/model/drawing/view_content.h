@@ -36,6 +36,9 @@ struct DrawingText {
     long long justification = 1;
     double fontSize = 3.5;
     std::vector<FontRun> fontRuns;
+    // In a detail, a text that instances of the detail hand out for editing
+    // (SetModifiableIn2DComponentInstances); GetModifiableObject gives no other.
+    bool modifiableInInstances = false;
     // Set once the text is deleted (or its view or sheet is): calls on it then fail.
     bool removed = false;
 };

@@ -72,6 +72,7 @@ void defineProjectionView(DrawingSheet& sheet, DrawingView& view, const std::sha
 
 void projectInAxisSystem(DrawingSheet& sheet, DrawingView& view, const Product& product, const Document& partDocument,
                          const AxisSystem& axis) {
+    if (!product.isRoot()) throw Refusal("SetAxisSysteme takes the reference product of a part, not an instance");
     const Product& reference = product.reference();
     bool ofThePart = &reference.document() == &partDocument && partDocument.hasPart() &&
                      std::any_of(partDocument.part().axisSystems.begin(), partDocument.part().axisSystems.end(),

@@ -19,8 +19,8 @@ void defineIsometricView(DrawingSheet& sheet, DrawingView& view, const Vec3& hor
 void defineProjectionView(DrawingSheet& sheet, DrawingView& view, const std::shared_ptr<DrawingView>& from,
                           long long type);
 
-// Projects `view` in the axis system `axis` of the part document `partDocument` that `product`
-// stands for: a front view (or a view not defined yet) then shows the axis system's XZ plane,
+// Projects `view` in the axis system `axis` of the part document `partDocument` whose reference
+// product is `product` (an instance of the part is refused): a front view (or a view not defined yet) then shows the axis system's XZ plane,
 // its X axis to the right and its Z axis up. Other views only keep the axis system. Refuses an
 // axis system that is not of the product's part.
 void projectInAxisSystem(DrawingSheet& sheet, DrawingView& view, const Product& product, const Document& partDocument,
