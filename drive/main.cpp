@@ -21,9 +21,9 @@
 #include "drive/screenshots.h"
 #include "drive/window_person.h"
 #include "headless/virtual_disk.h"
+#include "scenario/com_scenario.h"
 #include "scenario/runner.h"
 #include "scenario/script.h"
-#include "sim/com_server/com_scenario.h"
 #include "win32/base/wide_text.h"
 
 namespace fs = std::filesystem;
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
         drives.clear();
         qvl::drive::Screenshots screenshots(keep ? std::optional<fs::path>(qvl::platform::pathFromUtf8(*keep) / "screens")
                                                  : std::nullopt);
-        qvl::simcatia::ComScenario catia(drives.root());
+        qvl::scenario::ComScenario catia(drives.root());
         catia.showDialogsAsWindows();
         auto printCatiaEvents = [&catia] { catia.takeEvents(print); };
         {

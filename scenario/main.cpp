@@ -21,7 +21,7 @@
 #include <fcntl.h>
 #include <io.h>
 
-#include "sim/com_server/com_scenario.h"
+#include "scenario/com_scenario.h"
 #endif
 
 namespace fs = std::filesystem;
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
     // Events of a CATIA in another process are printed before each event of this one.
     std::function<void()> printCatiaEvents = [] {};
 #ifdef _WIN32
-    std::unique_ptr<qvl::simcatia::ComScenario> overCom;
+    std::unique_ptr<qvl::scenario::ComScenario> overCom;
 #endif
     try {
         std::vector<qvl::scenario::ScriptLine> lines = qvl::scenario::parseScript(*text);
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
         qvl::scenario::Runner::CatiaMaker makeCatia;
 #ifdef _WIN32
         if (com) {
-            overCom = std::make_unique<qvl::simcatia::ComScenario>(workspace.path());
+            overCom = std::make_unique<qvl::scenario::ComScenario>(workspace.path());
             makeCatia = overCom->catiaMaker();
             printCatiaEvents = [&overCom] { overCom->takeEvents(print); };
         }

@@ -3,7 +3,9 @@
 # - Windows headers are included only in win32/, sim/com_server/, drive/ and tests/win32/;
 # - neither drawing program includes the other's headers;
 # - the interfaces (common/) and the programs include nothing of the headless machine
-#   (headless/) or of the simulated CATIA (sim/).
+#   (headless/) or of the simulated CATIA (sim/);
+# - the simulated CATIA (sim/, its COM server included) includes nothing of what runs it: the
+#   scenario runner (scenario/) and the driver (drive/).
 # Prints every offending line and fails when there is one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -41,5 +43,8 @@ includes "" 'millsheet/.*' "${planwright[@]}" | offend "planwright/ includes mil
 mapfile -t portable < <(sources common/ planwright/ millsheet/ orderloom/)
 includes "" '(headless|sim)/.*' "${portable[@]}" |
   offend "common/ or a program includes headless/ or sim/" || status=1
+
+mapfile -t simulator < <(sources sim/)
+includes "" '(scenario|drive)/.*' "${simulator[@]}" | offend "sim/ includes scenario/ or drive/" || status=1
 
 exit "$status"

@@ -19,10 +19,10 @@
 
 #include "bench/planwright/sample_models.h"
 #include "headless/virtual_disk.h"
+#include "scenario/com_scenario.h"
 #include "scenario/runner.h"
 #include "scenario/script.h"
 #include "scenario/workspace.h"
-#include "sim/com_server/com_scenario.h"
 #include "win32/automation/call_counts.h"
 #include "win32/automation/com_dispatch.h"
 
@@ -86,7 +86,7 @@ Outcome play(const fs::path& scriptFolder, Prepare prepare) {
         if (std::getenv("QVL_SHOW_EVENTS")) std::fprintf(stderr, "%s\n", line.c_str());
         if (line.rfind("{\"event\":\"saved\"", 0) == 0) ++outcome.saved;
     };
-    qvl::simcatia::ComScenario overCom(workspace.path());
+    qvl::scenario::ComScenario overCom(workspace.path());
     qvl::win32::callCounts() = qvl::win32::CallCounts{};
     {
         qvl::scenario::Runner runner(

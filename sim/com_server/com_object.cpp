@@ -6,10 +6,12 @@
 #include "common/automation/error.h"
 #include "common/automation/hresult_errors.h"
 #include "headless/script_fault.h"
+#include "sim/com_server/invoke_flags.h"
 #include "sim/com_server/member_ids.h"
 #include "sim/com_server/server_calls.h"
 #include "sim/com_server/simcatia_ids.h"
 #include "sim/com_server/type_info.h"
+#include "sim/reference/catia_reference.h"
 #include "win32/automation/variant_conversion.h"
 #include "win32/base/com_bstr.h"
 #include "win32/base/wide_text.h"
@@ -25,13 +27,6 @@ namespace {
 std::map<const automation::Dispatch*, ComObject*>& liveObjects() {
     static std::map<const automation::Dispatch*, ComObject*> objects;
     return objects;
-}
-
-CallKind callKind(WORD flags) {
-    if (flags & DISPATCH_PROPERTYPUTREF) return CallKind::PutRef;
-    if (flags & DISPATCH_PROPERTYPUT) return CallKind::Put;
-    if (flags & DISPATCH_METHOD) return CallKind::Method;
-    return CallKind::Get;
 }
 
 }  // namespace
@@ -136,6 +131,11 @@ HRESULT ComObject::invokeTarget(const std::string& member, WORD flags, DISPPARAM
                                 EXCEPINFO* exception) {
     std::lock_guard guard(serverState().lock);
     try {
+        // The flags a type library's dispatch would not match fail as it fails them, with the
+        // HRESULT alone, so that a client can try other flags.
+        const std::optional<CallKind> kind =
+            reachedCall(sim::reference::Reference::catia().member(target_->typeName(), member), flags);
+        if (!kind) return DISP_E_MEMBERNOTFOUND;
         // Arguments arrive last first; a property's new value is the named argument, last.
         const UINT count = params ? params->cArgs : 0;
         std::vector<Variant> args;
@@ -143,7 +143,7 @@ HRESULT ComObject::invokeTarget(const std::string& member, WORD flags, DISPPARAM
         for (UINT i = 0; i < count; ++i) {
             args.push_back(win32::fromVariant(params->rgvarg[count - 1 - i], ComObject::objectOf));
         }
-        Variant value = target_->invoke(member, callKind(flags), args);
+        Variant value = target_->invoke(member, *kind, args);
         for (UINT i = 0; i < count; ++i) {
             VARIANT& passed = params->rgvarg[count - 1 - i];
             if (passed.vt == (VT_BYREF | VT_VARIANT) && passed.pvarVal) {

@@ -15,8 +15,9 @@
 namespace qvl::simcatia {
 
 // One of the simulator's automation objects served over COM: IDispatch calls are forwarded to
-// the simulator's Dispatch by member name, arguments converted once each way and by-reference
-// arguments written back. Errors leave as DISP_E_EXCEPTION with the simulator's number and text.
+// the simulator's Dispatch by member name, as the kind of call that their flags reach of the
+// member that CATIA's reference declares (invoke_flags.h), arguments converted once each way
+// and by-reference arguments written back. Errors leave as DISP_E_EXCEPTION with the simulator's number and text.
 class ComObject final : public IDispatch {
 public:
     // The COM object of a simulator object, with a new reference: the same COM object for the

@@ -18,7 +18,9 @@
 #include "win32/automation/call_counts.h"
 #include "win32/automation/com_dispatch.h"
 #include "win32/automation/com_object_factory.h"
+#include "win32/automation/variant_conversion.h"
 #include "win32/base/com_apartment.h"
+#include "win32/base/com_variant.h"
 
 namespace qvl::win32 {
 namespace {
@@ -116,6 +118,51 @@ TEST_F(ComClient, ObjectsAndNothingGoBackToTheServer) {
     EXPECT_TRUE(side.get("ReferenceView").object().is(front));
     EXPECT_THROW(side.put("ReferenceView", Object()), automation::Error);
     EXPECT_THROW(Object().get("Name"), automation::Error);
+}
+
+// What one Invoke with exactly these flags returns; an assignment's value is the argument.
+HRESULT invokeWith(const Object& object, const wchar_t* member, WORD flags, const Variant& argument = {}) {
+    auto dispatch = ComPtr<IDispatch>::attach(dispatchOf(object));
+    LPOLESTR names[] = {const_cast<LPOLESTR>(member)};
+    DISPID id = DISPID_UNKNOWN, putId = DISPID_PROPERTYPUT;
+    if (HRESULT hr = dispatch->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id); FAILED(hr)) return hr;
+    UniqueVariant value, result;
+    toVariant(argument, *value.put(), dispatchOf);
+    const bool assignment = flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
+    DISPPARAMS params{&value.get(), assignment ? &putId : nullptr, argument.isEmpty() ? 0u : 1u, assignment ? 1u : 0u};
+    return dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result.put(), nullptr, nullptr);
+}
+
+// Reads of Funcs, with and without arguments, and `Set` of setters that CATIA declares as plain
+// puts: through the client, and sent raw with only the flags that a type library matches.
+TEST_F(ComClient, CallsReachFuncsAndPutOnlySettersWithTheFlagsVisualBasicSends) {
+    Object part = openPart();
+    Object product = part.get("Product").object();
+    Object selection = part.get("Selection").object();
+    selection.call("Add", {product});
+    EXPECT_TRUE(selection.get("Item2", {1}).object().get("Value").object().is(product));
+    Object sheets = catia().get("Documents").object().call("Add", {"Drawing"}).object().get("Sheets").object();
+    Object views = sheets.get("Item", {1}).object().get("Views").object();
+    Object front = views.call("Add", {"Front"}).object();
+    Object side = views.call("Add", {"Side"}).object();
+    Object behavior = front.get("GenerativeBehavior").object();
+    behavior.putRef("Document", product);
+    EXPECT_EQ(behavior.get("Document").object().typeName(), "Product");
+    const auto invokes = callCounts().invoke;
+    side.putRef("ReferenceView", front);
+    side.putRef("ReferenceView", front);
+    EXPECT_EQ(callCounts().invoke - invokes, 3) << "a put by reference first, then a put each";
+    EXPECT_TRUE(side.get("ReferenceView").object().is(front));
+
+    constexpr WORD read = DISPATCH_METHOD | DISPATCH_PROPERTYGET;
+    EXPECT_EQ(invokeWith(selection, L"Item2", DISPATCH_PROPERTYGET, 1), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(invokeWith(selection, L"Item2", read, 1), S_OK);
+    EXPECT_EQ(invokeWith(sheets, L"Item", DISPATCH_PROPERTYGET, 1), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(invokeWith(front, L"Name", DISPATCH_METHOD), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(invokeWith(front, L"Name", read), S_OK);
+    EXPECT_EQ(invokeWith(side, L"ReferenceView", DISPATCH_PROPERTYPUTREF, front), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(invokeWith(behavior, L"Document", DISPATCH_PROPERTYPUTREF, product), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(invokeWith(behavior, L"Document", DISPATCH_PROPERTYPUT, product), S_OK);
 }
 
 TEST_F(ComClient, ServerErrorsArriveWithTheirNumberAndText) {

@@ -3,6 +3,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "common/automation/error.h"
@@ -21,10 +22,12 @@ namespace qvl::win32 {
 using automation::CallKind;
 using automation::Variant;
 
-// A type of the server's objects: its name and the ids of the members called so far.
+// A type of the server's objects: its name, the ids of the members called so far, and the
+// members whose object assignment it takes only as a plain put.
 struct ComType {
     std::string name;
     std::map<std::string, DISPID, automation::MemberNameLess> ids;
+    std::set<DISPID> setByPut;
 };
 
 namespace {
@@ -112,16 +115,19 @@ std::function<void()>& failedCallObserver() {
     return observer;
 }
 
-WORD invokeFlags(CallKind kind, std::span<Variant> args) {
+// The flags of a call, as Visual Basic sends them. A read, with or without arguments, goes as
+// a method call does, DISPATCH_METHOD | DISPATCH_PROPERTYGET: VB cannot tell `o.P` from `o.F`
+// nor `o.Item(1)` from a call, and a type library's dispatch matches either flag, so the read
+// reaches a property's get as well as a Func. `o.P = v` (VB's Let) goes as
+// DISPATCH_PROPERTYPUT, an object value as it is; `Set o.P = obj` as DISPATCH_PROPERTYPUTREF.
+WORD invokeFlags(CallKind kind) {
     switch (kind) {
-        case CallKind::Get: return DISPATCH_PROPERTYGET;
+        case CallKind::Get:
         case CallKind::Method: return DISPATCH_METHOD | DISPATCH_PROPERTYGET;
-        case CallKind::Put:
-            return !args.empty() && args.back().isObject() && !args.back().isNothing() ? DISPATCH_PROPERTYPUTREF
-                                                                                       : DISPATCH_PROPERTYPUT;
+        case CallKind::Put: return DISPATCH_PROPERTYPUT;
         case CallKind::PutRef: return DISPATCH_PROPERTYPUTREF;
     }
-    return DISPATCH_METHOD;
+    return DISPATCH_METHOD | DISPATCH_PROPERTYGET;
 }
 
 }  // namespace
@@ -197,8 +203,10 @@ automation::Variant ComDispatch::invoke(std::string_view member, CallKind kind, 
     ++callCounts().automationCalls;
     const DISPID id = memberId(member);
 
-    // Arguments go in reverse order. A method's arguments go by reference, as a VB client
-    // passes its variables, so that the server can fill them; their values come back below.
+    // Arguments go in reverse order, as Visual Basic passes them: a method's as the caller's
+    // Variant variables, by reference, so that the server can fill them (their values come
+    // back below); a read's (an index, a name) and an assignment's new value by value, as VB
+    // passes literals and expressions.
     const bool byReference = kind == CallKind::Method;
     std::vector<UniqueVariant> values(args.size());
     std::vector<VARIANT> passed(args.size());
@@ -223,12 +231,24 @@ automation::Variant ComDispatch::invoke(std::string_view member, CallKind kind, 
     UniqueVariant result;
     ExceptionInfo exception;
     UINT badArgument = 0;
-    HRESULT hr = callWhileBusy([&] {
-        ++callCounts().invoke;
-        exception.clear();
-        return dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, invokeFlags(kind, args), &params,
-                                 assignment ? nullptr : result.put(), &exception.info, &badArgument);
-    });
+    auto send = [&](WORD flags) {
+        return callWhileBusy([&] {
+            ++callCounts().invoke;
+            exception.clear();
+            return dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
+                                     assignment ? nullptr : result.put(), &exception.info, &badArgument);
+        });
+    };
+    // A `Set` of a setter declared as a plain put (every setter CATIA declares) is not found as
+    // a put by reference: it is made again as a put, and for this member of the type from then
+    // on at once.
+    std::set<DISPID>& setByPut = type().setByPut;
+    const bool putOnly = kind == CallKind::PutRef && setByPut.contains(id);
+    HRESULT hr = send(putOnly ? DISPATCH_PROPERTYPUT : invokeFlags(kind));
+    if (hr == DISP_E_MEMBERNOTFOUND && kind == CallKind::PutRef && !putOnly) {
+        hr = send(DISPATCH_PROPERTYPUT);
+        if (hr != DISP_E_MEMBERNOTFOUND) setByPut.insert(id);
+    }
     if (FAILED(hr)) {
         if (failedCallObserver()) failedCallObserver()();
         throw errorFromCall(hr, &exception);

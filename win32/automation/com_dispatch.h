@@ -19,7 +19,8 @@ struct ComType;
 
 // An automation object of another process, reached through its IDispatch. Its type is learned
 // once (GetTypeInfo) and member ids are shared by every object of the type, so that a member
-// name is looked up once per type. Every failing call throws automation::Error.
+// name is looked up once per type. Calls go with the flags and arguments that Visual Basic
+// sends. Every failing call throws automation::Error.
 class ComDispatch : public automation::Dispatch {
 public:
     // The Object of `dispatch`: the same Object for the same COM object (VB's `Is`).

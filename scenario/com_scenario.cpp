@@ -1,15 +1,17 @@
-#include "sim/com_server/com_scenario.h"
+#include "scenario/com_scenario.h"
 
 #include <chrono>
 
 #include "sim/com_server/remote_catia.h"
 
-namespace qvl::simcatia {
+namespace qvl::scenario {
 
 ComScenario::ComScenario(const std::filesystem::path& workspace) : process_(workspace) {}
 
-scenario::Runner::CatiaMaker ComScenario::catiaMaker() {
-    return [this](platform::VirtualDisk&, platform::Transcript&) { return std::make_unique<RemoteCatia>(process_); };
+Runner::CatiaMaker ComScenario::catiaMaker() {
+    return [this](platform::VirtualDisk&, platform::Transcript&) {
+        return std::make_unique<simcatia::RemoteCatia>(process_);
+    };
 }
 
 std::string ComScenario::takeScriptFault() {
@@ -23,4 +25,4 @@ std::string ComScenario::takeScriptFault() {
     }
 }
 
-}  // namespace qvl::simcatia
+}  // namespace qvl::scenario

@@ -8,7 +8,7 @@
 #include "sim/com_server/catia_process.h"
 #include "win32/base/com_apartment.h"
 
-namespace qvl::simcatia {
+namespace qvl::scenario {
 
 // What a scenario run over COM needs in the runner's process: COM, and the simulated CATIA
 // started once for the run over the run's workspace.
@@ -17,7 +17,7 @@ public:
     explicit ComScenario(const std::filesystem::path& workspace);
 
     // Makes the runner's CATIA: the one in the server process.
-    scenario::Runner::CatiaMaker catiaMaker();
+    Runner::CatiaMaker catiaMaker();
     // Hands on what happened in CATIA since the last call, one transcript line each.
     void takeEvents(const std::function<void(const std::string&)>& take) { process_.takeEvents(take); }
     // The calls the server received, by kind.
@@ -30,7 +30,7 @@ public:
 
 private:
     win32::ComApartment apartment_;
-    CatiaProcess process_;
+    simcatia::CatiaProcess process_;
 };
 
-}  // namespace qvl::simcatia
+}  // namespace qvl::scenario
