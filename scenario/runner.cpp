@@ -5,7 +5,9 @@
 
 #include "headless/script_fault.h"
 #include "common/platform/windows_path.h"
+#include "common/profile/profile_text.h"
 #include "common/text/gbk.h"
+#include "common/text/utf16.h"
 #include "scenario/headless_person.h"
 #include "scenario/programs.h"
 
@@ -61,6 +63,17 @@ bool isDocumentFile(const std::string& path) {
         if (platform::samePath(ext, known)) return true;
     }
     return false;
+}
+
+bool isSettingsFile(const std::string& path) { return platform::samePath(platform::extensionOf(path), "ini"); }
+
+// A file as Notepad saves it in "Unicode": the UTF-16LE byte-order mark, then the text in UTF-16LE.
+std::string unicodeFileBytes(std::string_view utf8) {
+    return std::string(profile::kUnicodeMark) + text::unitsToUtf16le(text::utf8ToUtf16(utf8));
+}
+
+std::string textOfUnicodeFile(std::string_view bytes) {
+    return text::utf16ToUtf8(text::utf16leToUnits(bytes.substr(profile::kUnicodeMark.size())));
 }
 
 // Copies a world folder onto the disk, merging with what is there. Each drive is copied into
@@ -337,9 +350,11 @@ void Runner::deleteFile(const Args& args) {
 }
 
 void Runner::writeFile(const Args& args) {
-    expectCount(args, 2, 2, "write PATH TEXT");
-    bool settingsFile = platform::samePath(platform::extensionOf(args[0]), "ini");
-    std::string bytes = settingsFile ? text::utf8ToGbk(args[1]) : args[1];
+    expectCount(args, 2, 3, "write PATH TEXT [utf-16le]");
+    if (args.size() == 3 && args[2] != "utf-16le") fault("write takes utf-16le as the file's encoding, or none");
+    const std::string bytes = args.size() == 3          ? unicodeFileBytes(args[1])
+                              : isSettingsFile(args[0]) ? text::utf8ToGbk(args[1])
+                                                        : args[1];
     if (!disk_.writeFile(args[0], bytes, true)) fault("the file cannot be written: " + args[0]);
 }
 
@@ -430,7 +445,10 @@ void Runner::dump(const Args& args) {
         e["exists"] = bytes.has_value();
         if (!bytes) {
             e["content"] = nullptr;
-        } else if (platform::samePath(platform::extensionOf(args[1]), "ini")) {
+        } else if (isSettingsFile(args[1]) && profile::isUnicodeFile(*bytes)) {
+            e["encoding"] = "UTF-16LE";
+            e["content"] = textOfUnicodeFile(*bytes);
+        } else if (isSettingsFile(args[1])) {
             e["content"] = text::gbkToUtf8(*bytes);
         } else {
             Json parsed = isDocumentFile(args[1]) ? Json::parse(*bytes, nullptr, false) : Json(Json::value_t::discarded);

@@ -6,66 +6,85 @@ namespace qvl::profile::detail {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+// Code units taken by the character at `pos`: a GBK pair is one character; in a Unicode file
+// every code unit stands for itself (surrogates never look like ASCII).
+std::size_t charLength(std::string_view s, std::size_t pos) { return text::gbkCharLength(s, pos); }
+std::size_t charLength(std::u16string_view, std::size_t) { return 1; }
 
-char foldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+template <class Unit>
+Unit foldAscii(Unit c) {
+    return (c >= Unit('A') && c <= Unit('Z')) ? static_cast<Unit>(c - Unit('A') + Unit('a')) : c;
+}
 
-std::string_view contentOf(std::string_view bytes, const Line& line) {
-    return bytes.substr(line.begin, line.end - line.begin);
+template <class Unit>
+std::basic_string_view<Unit> contentOf(std::basic_string_view<Unit> text, const Line& line) {
+    return text.substr(line.begin, line.end - line.begin);
 }
 
 // Position of the first ']' that is a character of its own (not the trail byte of a pair).
-std::size_t findClosingBracket(std::string_view s) {
-    for (std::size_t pos = 0; pos < s.size(); pos += text::gbkCharLength(s, pos)) {
-        if (s[pos] == ']') return pos;
+template <class Unit>
+std::size_t findClosingBracket(std::basic_string_view<Unit> s) {
+    for (std::size_t pos = 0; pos < s.size(); pos += charLength(s, pos)) {
+        if (s[pos] == Unit(']')) return pos;
     }
-    return std::string_view::npos;
+    return std::basic_string_view<Unit>::npos;
+}
+
+template <class Unit>
+std::size_t findLineEnd(std::basic_string_view<Unit> text, std::size_t from) {
+    for (std::size_t pos = from; pos < text.size(); ++pos) {
+        if (text[pos] == Unit('\r') || text[pos] == Unit('\n')) return pos;
+    }
+    return std::basic_string_view<Unit>::npos;
 }
 
 }  // namespace
 
-std::vector<Line> splitLines(std::string_view bytes) {
+template <class Unit>
+std::vector<Line> splitLines(std::basic_string_view<Unit> text) {
     std::vector<Line> lines;
     std::size_t begin = 0;
-    while (begin < bytes.size()) {
-        const std::size_t end = bytes.find_first_of("\r\n", begin);
-        if (end == std::string_view::npos) {
-            lines.push_back({begin, bytes.size(), bytes.size()});
+    while (begin < text.size()) {
+        const std::size_t end = findLineEnd(text, begin);
+        if (end == std::basic_string_view<Unit>::npos) {
+            lines.push_back({begin, text.size(), text.size()});
             break;
         }
         std::size_t next = end + 1;
-        if (bytes[end] == '\r' && next < bytes.size() && bytes[next] == '\n') ++next;
+        if (text[end] == Unit('\r') && next < text.size() && text[next] == Unit('\n')) ++next;
         lines.push_back({begin, end, next});
         begin = next;
     }
     return lines;
 }
 
-std::string_view trimProfileBlanks(std::string_view s) {
+template <class Unit>
+std::basic_string_view<Unit> trimProfileBlanks(std::basic_string_view<Unit> s) {
     std::size_t first = 0;
-    while (first < s.size() && isBlank(s[first])) ++first;
+    while (first < s.size() && isProfileBlank(s[first])) ++first;
     std::size_t last = s.size();
-    while (last > first && isBlank(s[last - 1])) --last;
+    while (last > first && isProfileBlank(s[last - 1])) --last;
     return s.substr(first, last - first);
 }
 
-LineMeaning interpretLine(std::string_view content) {
-    const std::string_view line = trimProfileBlanks(content);
-    if (!line.empty() && line.front() == '[') {
-        const std::string_view inside = line.substr(1);
+template <class Unit>
+LineMeaning<Unit> interpretLine(std::basic_string_view<Unit> content) {
+    const std::basic_string_view<Unit> line = trimProfileBlanks(content);
+    if (!line.empty() && line.front() == Unit('[')) {
+        const std::basic_string_view<Unit> inside = line.substr(1);
         return {LineKind::Section, trimProfileBlanks(inside.substr(0, findClosingBracket(inside))), {}};
     }
     // '=' (0x3D) is never the trail byte of a double-byte character.
-    const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) return {};
-    return {LineKind::Key, trimProfileBlanks(line.substr(0, equals)),
-            trimProfileBlanks(line.substr(equals + 1))};
+    const std::size_t equals = line.find(Unit('='));
+    if (equals == std::basic_string_view<Unit>::npos) return {};
+    return {LineKind::Key, trimProfileBlanks(line.substr(0, equals)), trimProfileBlanks(line.substr(equals + 1))};
 }
 
-bool sameName(std::string_view a, std::string_view b) {
+template <class Unit>
+bool sameName(std::basic_string_view<Unit> a, std::basic_string_view<Unit> b) {
     if (a.size() != b.size()) return false;
     for (std::size_t pos = 0; pos < a.size();) {
-        const std::size_t length = text::gbkCharLength(a, pos);
+        const std::size_t length = charLength(a, pos);
         if (length == 2) {
             if (a.substr(pos, 2) != b.substr(pos, 2)) return false;
         } else if (foldAscii(a[pos]) != foldAscii(b[pos])) {
@@ -76,12 +95,13 @@ bool sameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-KeyLocation locateKey(std::string_view bytes, const std::vector<Line>& lines, std::string_view section,
-                      std::string_view key) {
+template <class Unit>
+KeyLocation locateKey(std::basic_string_view<Unit> text, const std::vector<Line>& lines,
+                      std::basic_string_view<Unit> section, std::basic_string_view<Unit> key) {
     KeyLocation location;
     location.sectionEnd = lines.size();
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const LineMeaning meaning = interpretLine(contentOf(bytes, lines[i]));
+        const LineMeaning<Unit> meaning = interpretLine(contentOf(text, lines[i]));
         if (meaning.kind == LineKind::Section) {
             if (location.sectionHeader) {
                 location.sectionEnd = i;
@@ -95,5 +115,18 @@ KeyLocation locateKey(std::string_view bytes, const std::vector<Line>& lines, st
     }
     return location;
 }
+
+// The two kinds of settings file: GBK bytes and UTF-16 code units.
+template std::vector<Line> splitLines(std::string_view);
+template std::vector<Line> splitLines(std::u16string_view);
+template std::string_view trimProfileBlanks(std::string_view);
+template std::u16string_view trimProfileBlanks(std::u16string_view);
+template LineMeaning<char> interpretLine(std::string_view);
+template LineMeaning<char16_t> interpretLine(std::u16string_view);
+template bool sameName(std::string_view, std::string_view);
+template bool sameName(std::u16string_view, std::u16string_view);
+template KeyLocation locateKey(std::string_view, const std::vector<Line>&, std::string_view, std::string_view);
+template KeyLocation locateKey(std::u16string_view, const std::vector<Line>&, std::u16string_view,
+                               std::u16string_view);
 
 }  // namespace qvl::profile::detail

@@ -1,18 +1,20 @@
 #include "common/profile/profile_text.h"
 
 #include <utility>
-#include <vector>
 
+#include "common/profile/profile_entries.h"
 #include "common/profile/profile_lines.h"
 #include "common/text/gbk.h"
+#include "common/text/utf16.h"
 
 namespace qvl::profile {
 
 namespace {
 
-using detail::Line;
-
-constexpr std::string_view kNewLine = "\r\n";
+// The ANSI functions pass every name and value through the ANSI code page, in a Unicode file
+// too: a character without a GBK form is '?' there as well.
+std::u16string unicodeOf(std::string_view gbk) { return text::utf8ToUtf16(text::gbkToUtf8(gbk)); }
+std::string ansiOf(std::u16string_view units) { return text::utf8ToGbk(text::utf16ToUtf8(units)); }
 
 std::string_view firstLineOf(std::string_view s) {
     return s.substr(0, s.find_first_of(std::string_view("\r\n\0", 3)));
@@ -23,47 +25,51 @@ std::string nameInFile(std::string_view utf8) {
     return text::utf8ToGbk(detail::trimProfileBlanks(firstLineOf(utf8)));
 }
 
-std::string_view contentOf(std::string_view bytes, const Line& line) {
-    return bytes.substr(line.begin, line.end - line.begin);
+// The GBK bytes that a buffer of `bufferSize` bytes takes: bufferSize - 1 of them, so that a
+// double-byte character cut in half reads as one '?'.
+std::string_view cutToBuffer(std::string_view gbk, std::size_t bufferSize) {
+    return bufferSize == 0 ? std::string_view() : gbk.substr(0, bufferSize - 1);
 }
 
-std::string_view unquoted(std::string_view value) {
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-        return value.substr(1, value.size() - 2);
-    return value;
+// The same for a value converted from Unicode: the conversion stops before a character that
+// does not fit whole.
+std::string_view cutToBufferWhole(std::string_view gbk, std::size_t bufferSize) {
+    const std::string_view fits = cutToBuffer(gbk, bufferSize);
+    std::size_t whole = 0;
+    while (whole < fits.size() && whole + text::gbkCharLength(gbk, whole) <= fits.size())
+        whole += text::gbkCharLength(gbk, whole);
+    return fits.substr(0, whole);
 }
-
-bool isBlankLine(std::string_view content) { return detail::trimProfileBlanks(content).empty(); }
-
-bool isBlankOrTab(char c) { return c == ' ' || c == '\t'; }
 
 // A default value comes back through the same buffer as a value read from the file.
-std::string cutToBuffer(std::string_view utf8, std::size_t bufferSize) {
-    if (bufferSize == 0) return {};
+std::string defaultInBuffer(std::string_view utf8, std::size_t bufferSize) {
     const std::string bytes = text::utf8ToGbk(utf8);
-    if (bytes.size() <= bufferSize - 1) return std::string(utf8);
-    return text::gbkToUtf8(std::string_view(bytes).substr(0, bufferSize - 1));
+    if (bufferSize != 0 && bytes.size() <= bufferSize - 1) return std::string(utf8);
+    return text::gbkToUtf8(cutToBuffer(bytes, bufferSize));
 }
 
 }  // namespace
 
 std::optional<std::string> findProfileString(std::string_view fileBytes, std::string_view section,
                                              std::string_view key, std::size_t bufferSize) {
-    const std::vector<Line> lines = detail::splitLines(fileBytes);
-    const detail::KeyLocation where =
-        detail::locateKey(fileBytes, lines, nameInFile(section), nameInFile(key));
-    if (!where.keyLine) return std::nullopt;
-    std::string_view value =
-        unquoted(detail::interpretLine(contentOf(fileBytes, lines[*where.keyLine])).value);
-    value = value.substr(0, value.find('\0'));
-    if (bufferSize == 0) return std::string();
-    return text::gbkToUtf8(value.substr(0, bufferSize - 1));
+    const std::string sectionName = nameInFile(section);
+    const std::string keyName = nameInFile(key);
+    if (isUnicodeFile(fileBytes)) {
+        const std::u16string units = text::utf16leToUnits(fileBytes.substr(kUnicodeMark.size()));
+        const std::optional<std::u16string_view> value =
+            detail::findValue<char16_t>(units, unicodeOf(sectionName), unicodeOf(keyName));
+        if (!value) return std::nullopt;
+        return text::gbkToUtf8(cutToBufferWhole(ansiOf(*value), bufferSize));
+    }
+    const std::optional<std::string_view> value = detail::findValue<char>(fileBytes, sectionName, keyName);
+    if (!value) return std::nullopt;
+    return text::gbkToUtf8(cutToBuffer(*value, bufferSize));
 }
 
 std::string readProfileString(std::string_view fileBytes, std::string_view section, std::string_view key,
                               std::string_view defaultValue, std::size_t bufferSize) {
     std::optional<std::string> value = findProfileString(fileBytes, section, key, bufferSize);
-    if (!value) return cutToBuffer(defaultValue, bufferSize);
+    if (!value) return defaultInBuffer(defaultValue, bufferSize);
     return std::move(*value);
 }
 
@@ -72,41 +78,14 @@ std::string writeProfileString(std::string_view fileBytes, std::string_view sect
     const std::string sectionName = nameInFile(section);
     const std::string keyName = nameInFile(key);
     const std::string valueBytes = text::utf8ToGbk(firstLineOf(value));
+    if (!isUnicodeFile(fileBytes)) return detail::setValue<char>(fileBytes, sectionName, keyName, valueBytes);
 
-    const std::vector<Line> lines = detail::splitLines(fileBytes);
-    const detail::KeyLocation where = detail::locateKey(fileBytes, lines, sectionName, keyName);
-    std::string out;
-    out.reserve(fileBytes.size() + sectionName.size() + keyName.size() + valueBytes.size() + 8);
-
-    if (where.keyLine) {
-        const Line& line = lines[*where.keyLine];
-        const std::string_view originalKey = detail::interpretLine(contentOf(fileBytes, line)).name;
-        out.append(fileBytes.substr(0, line.begin));
-        out.append(originalKey).append("=").append(valueBytes);
-        out.append(fileBytes.substr(line.end));
-        return out;
-    }
-
-    const std::string keyLine = keyName + "=" + valueBytes;
-    if (where.sectionHeader) {
-        std::size_t last = *where.sectionHeader;
-        for (std::size_t i = last + 1; i < where.sectionEnd; ++i) {
-            if (!isBlankLine(contentOf(fileBytes, lines[i]))) last = i;
-        }
-        const Line& after = lines[last];
-        if (after.next == after.end) {  // the file's last line, without a line end
-            out.append(fileBytes).append(kNewLine).append(keyLine).append(kNewLine);
-        } else {
-            out.append(fileBytes.substr(0, after.next)).append(keyLine).append(kNewLine);
-            out.append(fileBytes.substr(after.next));
-        }
-        return out;
-    }
-
-    out.append(fileBytes);
-    if (!out.empty() && out.back() != '\n' && out.back() != '\r') out.append(kNewLine);
-    out.append("[").append(sectionName).append("]").append(kNewLine);
-    out.append(keyLine).append(kNewLine);
+    // A Unicode file stays one: its code units are edited and written back as UTF-16LE.
+    const std::string_view body = fileBytes.substr(kUnicodeMark.size());
+    std::string out(kUnicodeMark);
+    out += text::unitsToUtf16le(detail::setValue<char16_t>(text::utf16leToUnits(body), unicodeOf(sectionName),
+                                                           unicodeOf(keyName), unicodeOf(valueBytes)));
+    if (body.size() % 2 != 0) out += body.back();  // a last odd byte is no code unit: kept as it was
     return out;
 }
 
@@ -120,9 +99,9 @@ std::string readProfileText(std::string_view fileBytes, std::string_view section
 std::string writeProfileText(std::string_view fileBytes, std::string_view section, std::string_view key,
                              std::string_view value) {
     std::string stored = encodeMultiLineValue(value);
-    const bool needsQuotes =
-        !stored.empty() && (isBlankOrTab(stored.front()) || isBlankOrTab(stored.back()) ||
-                            (stored.size() >= 2 && stored.front() == '"' && stored.back() == '"'));
+    const bool needsQuotes = !stored.empty() && (detail::isProfileBlank(stored.front()) ||
+                                                 detail::isProfileBlank(stored.back()) ||
+                                                 detail::isEnclosedInQuotes<char>(stored));
     if (needsQuotes) stored = "\"" + stored + "\"";
     return writeProfileString(fileBytes, section, key, stored);
 }

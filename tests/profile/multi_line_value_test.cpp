@@ -60,7 +60,7 @@ std::string randomText(std::mt19937& random) {
     static const std::vector<std::string> pieces = {
         "a",  " ",   "\t",   "\r",       "\n", "\r\n", "\\",   "\\n", "\\r",          "\\:",
         ":",  "\"",  "{",    "}",        "u",  "中",   "技术", "€",   "\xE2\x80\xA2", "\xF0\x9F\x98\x80",
-        "한", "\0"s, "\xFF", "\xE4\xB8", "=",  "[",    "]"};
+        "한", "\0"s, "\xFF", "\xE4\xB8", "=",  "[",    "]",    "'",   "\v"};
     std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
     std::uniform_int_distribution<int> length(0, 12);
     std::string text;
@@ -115,7 +115,7 @@ TEST(ProfileTextTest, MultiLineNotesStayOnOneLineAndSurviveTheByteLimit) {
 
 TEST(ProfileTextTest, KeepsSurroundingBlanksAndQuotes) {
     for (const std::string& text :
-         {" lead"s, "trail\t"s, "\"quoted\""s, "\""s, "\" "s, "\"\""s, " \"x\" "s}) {
+         {" lead"s, "trail\t"s, "\vvt"s, "\"quoted\""s, "\""s, "\" "s, "\"\""s, " \"x\" "s, "'张三'"s, "''"s}) {
         const std::string file = writeProfileText("", "s", "k", text);
         EXPECT_EQ(readProfileText(file, "s", "k", "-"), text) << text;
     }

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "common/profile/profile_text.h"
 #include "common/text/gbk.h"
+#include "common/text/utf16.h"
 #include "common/text/utf8.h"
 
 namespace qvl::profile {
@@ -38,6 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"[Settings]\r\nKey=v\r\n", "SETTINGS", "key", "v"},
                       ReadCase{"  [ Settings ]  \r\n  Key \t=  a value \t\r\n", "settings", "KEY", "a value"},
                       ReadCase{"[s]\r\nk=v\r\n", " s ", " k ", "v"},
+                      ReadCase{"\v[ s\v]\v\r\n\vk\v=\v v\v\r\n", "s", "k", "v"},  // VT is a blank
                       ReadCase{"[生成加工单Drw]\r\n直径/R角=1\r\n", "生成加工单DRW", "直径/r角", "1"},
                       ReadCase{"[a]\r\nx=1\r\nx=2\r\n", "a", "x", "1"},  // first key line wins
                       ReadCase{"[a]\r\nx=1\r\n[b]\r\nx=2\r\n", "b", "x", "2"},
@@ -62,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(ValuesAndLineEnds, ReadProfileTest,
                                            ReadCase{"[a]\r\nx=\"\"\r\n", "a", "x", ""},
                                            ReadCase{"[a]\r\nx=\"\r\n", "a", "x", "\""},
                                            ReadCase{"[a]\r\nx=\"left\r\n", "a", "x", "\"left"},
-                                           ReadCase{"[a]\r\nx='single'\r\n", "a", "x", "'single'"},
+                                           ReadCase{"[a]\r\nx= 'single' \r\n", "a", "x", "single"},
+                                           ReadCase{"[a]\r\nx='mixed\"\r\n", "a", "x", "'mixed\""},
                                            ReadCase{"[a]\r\nx=\"a\" b \"c\"\r\n", "a", "x", "a\" b \"c"},
                                            ReadCase{"[a]\nx=lf\ny=2\n", "a", "x", "lf"},
                                            ReadCase{"[a]\rx=cr\ry=2\r", "a", "x", "cr"},
@@ -126,6 +131,41 @@ TEST(ReadProfileSizeTest, HandlesMegabyteLinesAndManyLines) {
     EXPECT_EQ(readProfileString(manyLines, "s", "missing", "none"), "none");
 }
 
+// The contents of a file's lines, whatever ends them.
+template <class Unit>
+std::vector<std::basic_string<Unit>> linesOf(std::basic_string_view<Unit> text) {
+    std::vector<std::basic_string<Unit>> lines;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        std::size_t end = begin;
+        while (end < text.size() && text[end] != Unit('\r') && text[end] != Unit('\n')) ++end;
+        lines.emplace_back(text.substr(begin, end - begin));
+        if (end < text.size() && text[end] == Unit('\r')) ++end;
+        if (end < text.size() && text[end] == Unit('\n')) ++end;
+        begin = end;
+    }
+    return lines;
+}
+
+// Writing one key changes at most one line of the file and adds at most two (a section header
+// and the key): every other line stays, in its order.
+template <class Unit>
+::testing::AssertionResult keepsEveryOtherLine(std::basic_string_view<Unit> before,
+                                               std::basic_string_view<Unit> after) {
+    const auto a = linesOf(before);
+    const auto b = linesOf(after);
+    // The longest common subsequence of the two line lists.
+    std::vector<std::vector<std::size_t>> common(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+    for (std::size_t i = a.size(); i-- > 0;) {
+        for (std::size_t j = b.size(); j-- > 0;) {
+            common[i][j] = a[i] == b[j] ? common[i + 1][j + 1] + 1 : std::max(common[i + 1][j], common[i][j + 1]);
+        }
+    }
+    if (common[0][0] + 1 >= a.size() && b.size() <= a.size() + 2) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << a.size() << " lines became " << b.size() << ", " << common[0][0]
+                                         << " of them kept";
+}
+
 TEST(ReadProfileRobustnessTest, RandomBytesNeverBreakReading) {
     std::mt19937 random(256);
     std::uniform_int_distribution<int> byte(0, 255);
@@ -140,9 +180,39 @@ TEST(ReadProfileRobustnessTest, RandomBytesNeverBreakReading) {
         for (std::size_t pos = 0; pos < value.size(); pos += text::decodeUtf8At(value, pos).length) {
             ASSERT_TRUE(text::decodeUtf8At(value, pos).valid);
         }
-        // Writing into garbage gives a file that reads back the written value.
+        // Writing into garbage gives a file that reads back the written value and keeps the rest.
         const std::string written = writeProfileString(file, "a", "k", "v");
         EXPECT_EQ(readProfileString(written, "a", "k", "d"), "v");
+        EXPECT_TRUE(keepsEveryOtherLine<char>(file, written));
+    }
+}
+
+TEST(ReadProfileRobustnessTest, RandomUnicodeFilesStayUnicode) {
+    std::mt19937 random(1200);
+    std::uniform_int_distribution<int> unit(0, 0xFFFF);
+    const std::vector<std::u16string> pieces = {u"[a]", u"k=",  u" K\v=", u"[", u"]", u"=",      u"\r",    u"\n",
+                                                u"\r\n", u" ",   u"a",     u"k", u"'", u"\"",     u"\v",    u"中",
+                                                u"\0",   u"\xD800", u"\xDC00"};
+    std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
+    for (int round = 0; round < 300; ++round) {
+        std::u16string units;
+        for (int i = 0; i < 120; ++i) {
+            if (i % 3 == 0) units += static_cast<char16_t>(unit(random));
+            else units += pieces[pick(random)];
+        }
+        const std::string file = "\xFF\xFE" + text::unitsToUtf16le(units) + (round % 2 ? "\x7F" : "");
+        const std::string value = readProfileString(file, "a", "k", "d");
+        EXPECT_LE(text::utf8ToGbk(value).size(), 255u);
+        EXPECT_EQ(text::gbkToUtf8(text::utf8ToGbk(value)), value);  // ANSI text, as the A function gives
+
+        const std::string written = writeProfileString(file, "a", "k", "v");
+        ASSERT_TRUE(written.starts_with("\xFF\xFE"));
+        ASSERT_EQ(written.size() % 2, file.size() % 2);
+        EXPECT_EQ(readProfileString(written, "a", "k", "d"), "v");
+        const std::u16string writtenUnits = text::utf16leToUnits(std::string_view(written).substr(2));
+        EXPECT_TRUE(keepsEveryOtherLine<char16_t>(units, writtenUnits));
+        const auto writtenLines = linesOf<char16_t>(writtenUnits);
+        EXPECT_TRUE(std::ranges::any_of(writtenLines, [](const auto& line) { return line == u"k=v" || line == u"K=v"; }));
     }
 }
 

@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(OneLineOnly, WriteProfileTest,
                                            WriteCase{"", " s ", " k\r\nx", "v", "[s]\r\nk=v\r\n"}));
 
 TEST(WriteProfileBytesTest, KeepsEveryOtherByteOfTheFile) {
-    const std::string head = "\xFF\xFE garbage \0 bytes\r\n; comment \xD6\r\n[other]\r\nk=\xD6\xD0\r\n"s;
+    const std::string head = "garbage \xFF\xFE \0 bytes\r\n; comment \xD6\r\n[other]\r\nk=\xD6\xD0\r\n"s;
     const std::string tail = "\r\n\r\n[other2]\n\xA2\xA0=\x81\r\n\0"s;
     const std::string before = head + utf8ToGbk("[自动投图]\r\n设计S=张三\r\n") + tail;
     const std::string after = writeProfileString(before, "自动投图", "设计S", "李四");
