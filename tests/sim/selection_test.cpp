@@ -47,6 +47,25 @@ TEST_F(SelectionTest, ACompletedPickSelectsTheNamedObjectAndIsRecorded) {
     EXPECT_FALSE(sim.hasQueuedPicks());
 }
 
+TEST_F(SelectionTest, WithTheSelectionBeforeCommandFlagAFittingSelectedObjectAnswersWithoutAsking) {
+    Object sub = assyChild("Sub.1");
+    selection.call("Add", {Variant(assyDoc.get("Product"))});
+    selection.call("Add", {Variant(sub)});
+    const std::size_t eventsBefore = transcript.events().size();
+    std::vector<Variant> args{Variant(Variant::Array{Variant("Product")}), Variant("?"), Variant(true)};
+    EXPECT_EQ(selection.callByRef("SelectElement2", args).toString(), "Normal");
+    EXPECT_EQ(transcript.events().size(), eventsBefore);
+    EXPECT_EQ(selection.get("Count2").toLong(), 2);
+    // Nothing fitting is selected: the person is asked, as with the flag False.
+    selection.call("Clear");
+    sim.queuePick({Kind::Normal, {"Assy/Sub.1"}});
+    EXPECT_EQ(selection.callByRef("SelectElement2", args).toString(), "Normal");
+    EXPECT_TRUE(selected(1).is(sub));
+    // With the flag False a selection made before is never taken.
+    sim.queuePick({Kind::Cancel, {}});
+    EXPECT_EQ(select2({Variant("Product")}), "Cancel");
+}
+
 TEST_F(SelectionTest, EscUndoAndRedoAnswerWithTheirStatus) {
     sim.queuePick({Kind::Normal, {"Assy"}});
     sim.queuePick({Kind::Undo, {}});
