@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/automation/object_factory.h"
 #include "headless/transcript.h"
@@ -42,6 +43,11 @@ public:
     // CATIA is busy for `seconds` from the n-th call from now of `member` on `typeName` on. A
     // client that waits for a busy CATIA sees its calls succeed, only later.
     virtual void busyAt(const std::string& typeName, const std::string& member, double seconds, int n = 1) = 0;
+    // The person's action number `action` happens while the n-th call from now of `member` on
+    // `typeName` is under way; the call itself goes on as it would.
+    virtual void actDuring(const std::string& typeName, const std::string& member, int n, int action) = 0;
+    // The actions whose call has been made since the last time, in the order of their calls.
+    virtual std::vector<int> takeDueActions() = 0;
     // Tells `observer` the type name and member of every call that the programs make; a CATIA
     // that cannot tell refuses.
     virtual void observeCalls(std::function<void(std::string_view typeName, std::string_view member)>) {

@@ -14,8 +14,12 @@ using qvl::WindowHandle;
 // Message box style flags and answers that the programs use.
 namespace mb {
 inline constexpr int okOnly = 0;
+inline constexpr int yesNo = 4;
+inline constexpr int questionIcon = 32;
 inline constexpr int systemModal = 4096;
 inline constexpr int answerOk = 1;
+inline constexpr int answerYes = 6;
+inline constexpr int answerNo = 7;
 }  // namespace mb
 
 // Window placement values of SetWindowPos.

@@ -12,6 +12,12 @@ scenario::Runner::CatiaMaker ComScenario::catiaMaker() {
     return [this](platform::VirtualDisk&, platform::Transcript&) { return std::make_unique<RemoteCatia>(process_); };
 }
 
+void ComScenario::postDuring(const std::string& typeName, const std::string& member, int n,
+                             const platform::Json& post) {
+    process_.request({{"op", "actduring"}, {"type", typeName}, {"member", member}, {"n", n},
+                      {"action", -(++postedActions_)}, {"post", post}});
+}
+
 std::string ComScenario::takeScriptFault() {
     if (process_.hasEnded()) return {};
     try {

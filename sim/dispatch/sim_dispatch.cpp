@@ -40,6 +40,7 @@ void SimDispatch::beforeCall(std::string_view member) {
                 throw serverBusy();
             }
             return;
+        case PlannedEvent::Kind::PersonActs: return;
     }
 }
 
