@@ -57,6 +57,8 @@ public:
     std::optional<std::vector<std::string>> openFiles(const std::string& filterDescription,
                                                       const std::string& filterPatterns) override;
     void startProgram(const std::string& commandLine) override;
+    // The headless machine starts its programs without a console.
+    void writeConsoleLine(const std::string&) override {}
     std::string todayShortDate() override { return today_; }
     double secondsSinceMidnight() override { return clock_; }
     void processPendingMessages() override;

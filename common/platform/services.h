@@ -56,6 +56,9 @@ public:
 
     // Starts a program by its command line, in a normal, focused window.
     virtual void startProgram(const std::string& commandLine) = 0;
+    // Writes a line to the console that the program was started from; nothing when it was
+    // started without one.
+    virtual void writeConsoleLine(const std::string& text) = 0;
 
     // Clock and chance.
     virtual std::string todayShortDate() = 0;
