@@ -254,7 +254,9 @@ bool FormWindow::navigate(const MSG& message) {
         focusNext(focused, GetKeyState(VK_SHIFT) < 0);
         return true;
     }
-    if (!focused) return false;
+    // A control that is not enabled takes no keys, though it may keep the focus it had when it
+    // was disabled (a busy window's controls).
+    if (!focused || !focused->control().enabled()) return false;
     ui::Control& current = focused->control();
     if (message.wParam == VK_RETURN && current.kind() == ControlKind::Button) {
         raise(*focused, BN_CLICKED);
