@@ -68,7 +68,8 @@ Batches that nobody watches (Planwright from a command line)
   Planwright.exe /batch LIST [/mode 1|2|3] [/out DIR] [/name NAME] [/dwg] [/pdf] [/log FILE]
 - Projects the models listed in LIST with the options saved by "设为默认", shows no window and
   no message (what would have been a message goes to the log) and waits for nobody. CATIA is
-  attached, or started, as when the program starts.
+  attached, or started, as when the program starts. A command line without a switch (a model
+  dropped on the program's icon) opens the window, as the icon does.
 - LIST is a text file with one model path a line (UTF-8, with or without a byte-order mark, or
   GBK); blank lines and lines starting with # are skipped, a path may stand in double quotes, and
   a relative path is read from LIST's folder.

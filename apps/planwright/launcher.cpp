@@ -2,13 +2,14 @@
 
 #include "planwright/connection_policy.h"
 #include "planwright/main_frm.h"
+#include "planwright/unattended/batch_arguments.h"
 #include "planwright/unattended/unattended_batch.h"
 
 namespace qvl::apps {
 namespace {
 
-// Planwright started with a command line: the batch runs at once, and the program ends with its
-// exit status without showing its window.
+// Planwright started with a command line of switches: the batch runs at once, and the program
+// ends with its exit status without showing its window.
 class UnattendedPlanwright : public ProgramInstance {
 public:
     explicit UnattendedPlanwright(Machine& machine)
@@ -31,7 +32,7 @@ std::unique_ptr<ui::Form> makePlanwrightWindow(Machine& machine, catia::Connecti
 }
 
 std::unique_ptr<ProgramInstance> launchPlanwright(Machine& machine) {
-    if (!machine.arguments.empty()) return std::make_unique<UnattendedPlanwright>(machine);
+    if (planwright::asksForUnattendedRun(machine.arguments)) return std::make_unique<UnattendedPlanwright>(machine);
     return std::make_unique<RunningProgram>(machine, planwright::connectionPolicy(), [&](catia::Connection& connection) {
         return makePlanwrightWindow(machine, connection);
     });

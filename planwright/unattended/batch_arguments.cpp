@@ -1,8 +1,15 @@
 #include "planwright/unattended/batch_arguments.h"
 
+#include <algorithm>
+
 #include "common/text/utf8.h"
 
 namespace qvl::planwright {
+
+bool asksForUnattendedRun(const std::vector<std::string>& commandLine) {
+    return std::any_of(commandLine.begin(), commandLine.end(),
+                       [](const std::string& word) { return !word.empty() && word.front() == '/'; });
+}
 
 ParsedBatchArguments parseBatchArguments(const std::vector<std::string>& commandLine) {
     ParsedBatchArguments parsed;

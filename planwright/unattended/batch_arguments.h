@@ -28,6 +28,11 @@ struct ParsedBatchArguments {
 };
 ParsedBatchArguments parseBatchArguments(const std::vector<std::string>& commandLine);
 
+// Whether a command line asks for an unattended run: it holds a switch ("/..."). A command line
+// of anything else, such as a file dropped on the program's icon, starts the window as the icon
+// does; the window reads no command line.
+bool asksForUnattendedRun(const std::vector<std::string>& commandLine);
+
 // How the command line is written, for a person who got it wrong.
 inline constexpr const char* batchUsage =
     "用法: Planwright.exe /batch 列表文件 [/mode 1|2|3] [/out 输出目录] [/name 图纸名] [/dwg] [/pdf] [/log 日志文件]";

@@ -25,6 +25,14 @@ TEST(BatchArguments, TakeEverySwitchInAnyOrderAndLetterCase) {
     EXPECT_FALSE(fewest.outputMode || fewest.outputFolder || fewest.drawingName || fewest.log || fewest.dwg || fewest.pdf);
 }
 
+TEST(BatchArguments, OnlyACommandLineWithASwitchAsksForAnUnattendedRun) {
+    EXPECT_TRUE(asksForUnattendedRun({"/batch", "list.txt"}));
+    EXPECT_TRUE(asksForUnattendedRun({"list.txt", "/Mode"}));
+    // A model dropped on the program's icon opens the window, which reads no command line.
+    EXPECT_FALSE(asksForUnattendedRun({"D:\\models\\Bracket.CATPart"}));
+    EXPECT_FALSE(asksForUnattendedRun({}));
+}
+
 TEST(BatchArguments, RefuseWhatCannotRun) {
     for (const std::vector<std::string>& line : std::vector<std::vector<std::string>>{
              {},                                          // no list
