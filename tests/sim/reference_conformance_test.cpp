@@ -112,6 +112,20 @@ TEST_F(ReferenceConformanceTest, EveryServedTypeAndMemberIsDeclaredByCatiasRefer
     for (const std::string& type : servedTypes) EXPECT_TRUE(met.count(type)) << "never reached: " << type;
 }
 
+TEST_F(ReferenceConformanceTest, CallsThatDoNotFitTheDeclarationFailAsCatiasDispatchFailsThem) {
+    Object drawing = newDrawing();
+    Object view = addView(sheet(drawing, 1));
+    using namespace automation::errc;
+    EXPECT_EQ(errorOf([&] { view.put("ViewType", 1); }), memberNotSupported);    // read-only
+    EXPECT_EQ(errorOf([&] { view.put("Activate", 1); }), memberNotSupported);    // a Sub
+    EXPECT_EQ(errorOf([&] { view.get("Parent").object().get("Bogus"); }), memberNotSupported);
+    EXPECT_EQ(errorOf([&] { view.call("Activate", {Variant(1)}); }), wrongArgumentCount);
+    EXPECT_EQ(errorOf([&] { view.get("Texts").object().call("Add", {Variant("x"), Variant(0)}); }), wrongArgumentCount);
+    // A read reaches a property, a Func and a Sub alike, as Visual Basic's reads do.
+    EXPECT_EQ(view.call("ViewType").toLong(), 12);
+    EXPECT_TRUE(view.get("Activate").isEmpty());
+}
+
 // The table itself is the reference's: inherited members resolve through the ancestors, and
 // kinds, read-only flags and argument lists are as documented.
 TEST(CatiaReferenceTest, MembersResolveThroughTheirDocumentedAncestors) {
