@@ -2,7 +2,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "common/automation/object_factory.h"
 #include "common/catia/connection.h"
@@ -22,6 +24,10 @@ struct Machine {
     ui::WindowSystem& windows;
     winmsg::WindowMessages& windowMessages;
     std::string programFolder;
+    // The arguments the program was started with (none from its icon), and the folder it was
+    // started in, against which relative paths among them are read.
+    std::vector<std::string> arguments;
+    std::string currentFolder;
 };
 
 // One running instance of a program: its main window, and whatever it keeps program-wide.
@@ -29,6 +35,9 @@ class ProgramInstance {
 public:
     virtual ~ProgramInstance() = default;
     virtual ui::Form& mainWindow() = 0;
+    // The exit status of a program that has done its work and ended by itself without showing
+    // its window (an unattended run); nullopt while it lives in its window.
+    virtual std::optional<int> exitStatus() const { return std::nullopt; }
 };
 
 // Starts a program on a machine: creates its instance and runs its start-up routine.

@@ -22,7 +22,7 @@ ControlTable::ControlTable(const std::string& program) {
     // The form is only made, never loaded: nothing asks for CATIA or another window.
     automation::NoCatiaFactory automation;
     winmsg::NoWindowMessages windowMessages;
-    apps::Machine machine{services, automation, windows, windowMessages, "C:\\QVL"};
+    apps::Machine machine{services, automation, windows, windowMessages, "C:\\QVL", {}, "C:\\QVL"};
     catia::Connection connection(entry.policy(), automation, services);
     std::unique_ptr<ui::Form> form = entry.makeWindow(machine, connection);
     for (const auto& control : form->controls()) {

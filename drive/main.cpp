@@ -108,8 +108,11 @@ int main(int argc, char** argv) {
                 },
                 catia.catiaMaker(),
                 [&](qvl::platform::VirtualDisk&, qvl::platform::Transcript& transcript, qvl::sim::CatiaMachine&) {
-                    auto made = std::make_unique<qvl::drive::WindowPerson>(transcript, programsFolder(), screenshots,
-                                                                           [&catia] { return catia.takeScriptFault(); });
+                    auto made = std::make_unique<qvl::drive::WindowPerson>(
+                        transcript, programsFolder(), screenshots, [&catia] { return catia.takeScriptFault(); },
+                        [&catia](const qvl::scenario::PlannedCall& call, const Json& post) {
+                            catia.postDuring(call.typeName, call.member, call.n, post);
+                        });
                     person = made.get();
                     return made;
                 });

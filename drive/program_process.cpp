@@ -38,18 +38,25 @@ std::vector<HWND> processWindows(DWORD processId, const wchar_t* className) {
     return search.found;
 }
 
-ProgramProcess::ProgramProcess(const fs::path& executable) {
+ProgramProcess::ProgramProcess(const fs::path& executable, const std::string& arguments) {
     std::wstring commandLine = L"\"" + executable.wstring() + L"\"";
+    if (!arguments.empty()) commandLine += L" " + win32::toWide(arguments);
     std::wstring folder = executable.parent_path().wstring();
+    // Its standard handles lead nowhere, so that it attaches to no console of the driver's.
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    win32::UniqueFile nowhere(CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                          &inheritable, OPEN_EXISTING, 0, nullptr));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = startup.hStdOutput = startup.hStdError = nowhere.get();
     PROCESS_INFORMATION started{};
     // Under Wine a start right after the executable was copied now and then fails with an
     // internal error; a second try a moment later starts it, as a person double-clicks again.
     DWORD error = 0;
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (attempt > 0) Sleep(500);
-        if (CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+        if (CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(),
                            &startup, &started)) {
             error = 0;
             break;
@@ -91,5 +98,11 @@ void ProgramProcess::close() const {
 }
 
 void ProgramProcess::terminate() const { TerminateProcess(process_.get(), 1); }
+
+int ProgramProcess::exitStatus() const {
+    DWORD status = 0;
+    GetExitCodeProcess(process_.get(), &status);
+    return static_cast<int>(status);
+}
 
 }  // namespace qvl::drive

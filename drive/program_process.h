@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "win32/base/unique_handle.h"
@@ -14,7 +15,9 @@ namespace qvl::drive {
 // object goes is ended.
 class ProgramProcess {
 public:
-    explicit ProgramProcess(const std::filesystem::path& executable);
+    // `arguments` follow the executable's quoted path on the command line, as a person types
+    // them. The program gets no console: what it writes there is not the driver's output.
+    explicit ProgramProcess(const std::filesystem::path& executable, const std::string& arguments = "");
     ~ProgramProcess();
     ProgramProcess(const ProgramProcess&) = delete;
     ProgramProcess& operator=(const ProgramProcess&) = delete;
@@ -29,6 +32,8 @@ public:
     // Asks the main window to close, as its close box does.
     void close() const;
     void terminate() const;
+    // The exit status of a program that has ended.
+    int exitStatus() const;
 
 private:
     win32::UniqueKernelObject process_;

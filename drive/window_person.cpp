@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <thread>
+#include <utility>
 
 #include "drive/program_dialogs.h"
 #include "headless/headless_services.h"
@@ -43,11 +44,12 @@ HWND activeDialog(DWORD processId) {
 }  // namespace
 
 WindowPerson::WindowPerson(platform::Transcript& transcript, fs::path programs, Screenshots& screenshots,
-                           FaultCheck catiaFault)
+                           FaultCheck catiaFault, ActionPoster postAction)
     : transcript_(transcript),
       programs_(std::move(programs)),
       screenshots_(screenshots),
-      catiaFault_(std::move(catiaFault)) {
+      catiaFault_(std::move(catiaFault)),
+      postAction_(std::move(postAction)) {
     noteUnobservable({"numbers drawn at random"},
                      "the program seeds its generator from the clock: the numbers of its default file names differ");
     noteUnobservable({"shell"}, "a program that the program starts shows as its window, not as its command line");
@@ -86,18 +88,34 @@ void WindowPerson::checkMachineDate() {
     }
 }
 
-void WindowPerson::start(const std::string& program, const std::string& programFolder) {
+void WindowPerson::start(const std::string& program, const std::string& programFolder,
+                         const std::string& commandLine) {
     const auto& entry = scenario::programLaunchers().at(program);
     if (!table_) table_.emplace(program);
+    for (const auto& [call, action] : std::exchange(unpostedActions_, {})) postAction(call, action);
     // A user installs the program into its folder and starts it from there.
     fs::path folder = fs::path(win32::toWide(programFolder));
     fs::create_directories(folder);
     executable_ = folder / win32::toWide(entry.executable);
     fs::copy_file(programs_ / win32::toWide(entry.executable), executable_, fs::copy_options::overwrite_existing);
     checkMachineDate();
-    process_ = std::make_unique<ProgramProcess>(executable_);
+    process_ = std::make_unique<ProgramProcess>(executable_, commandLine);
+    if (!commandLine.empty()) {
+        awaitExit();
+        return;
+    }
     settle([] { return true; });
     if (HWND window = isRunning() ? process_->mainWindow() : nullptr) screenshots_.take(window, program);
+}
+
+void WindowPerson::awaitExit() {
+    noteUnobservable({"times in a batch log"},
+                     "the log's times are the machine's clock: its times of day and seconds differ");
+    settle([] { return false; });
+    Json e = platform::Transcript::event("exit");
+    e["status"] = process_->exitStatus();
+    transcript_.record(std::move(e));
+    process_.reset();
 }
 
 void WindowPerson::close() {
@@ -170,8 +188,21 @@ void WindowPerson::answer(HWND dialog) {
             e["text"] = box.text;
             e["caption"] = box.caption;
             e["flags"] = box.flags;
+            if (platform::offersOnlyOk(box.flags)) {
+                transcript_.record(std::move(e));
+                pressButton(dialog, GetDlgItem(dialog, IDOK) && IsWindowVisible(GetDlgItem(dialog, IDOK)) ? IDOK : IDCANCEL);
+                return;
+            }
+            // A box with a choice asks the person something: the answer must have been foreseen.
+            if (messageAnswers_.empty()) throw platform::UnansweredQuestion("the message box \"" + box.text + "\"");
+            const platform::MessageAnswer reply = messageAnswers_.front();
+            if (!platform::offersButton(box.flags, reply)) {
+                throw ScriptFault("the message box \"" + box.text + "\" has no button " + platform::answerName(reply));
+            }
+            messageAnswers_.pop_front();
+            e["answer"] = platform::answerName(reply);
             transcript_.record(std::move(e));
-            pressButton(dialog, GetDlgItem(dialog, IDOK) && IsWindowVisible(GetDlgItem(dialog, IDOK)) ? IDOK : IDCANCEL);
+            pressButton(dialog, platform::answerValue(reply));
             return;
         }
         case DialogKind::Input: {
@@ -336,6 +367,30 @@ void WindowPerson::dblclick(const std::string& name) {
     if (!IsWindowEnabled(window)) return;
     if (c.kind == ControlKind::Label) notify(c, STN_DBLCLK);
     if (c.kind == ControlKind::ListBox) notify(c, LBN_DBLCLK);
+}
+
+void WindowPerson::during(const scenario::PlannedCall& call, const scenario::PersonAction& action) {
+    if (!table_) {
+        unpostedActions_.emplace_back(call, action);
+        return;
+    }
+    postAction(call, action);
+}
+
+void WindowPerson::postAction(const scenario::PlannedCall& call, const scenario::PersonAction& action) {
+    Json post = Json::object();
+    if (action.kind == scenario::PersonAction::Kind::Close) {
+        post["action"] = "close";
+    } else {
+        const TableControl& c = table_->find(action.control);
+        post["action"] = "click";
+        post["control"] = c.id;
+        // A click on a button, check box or option presses it; one on a label tells the window.
+        const bool pressed = c.kind == ControlKind::Button || c.kind == ControlKind::CheckBox || c.kind == ControlKind::Option;
+        if (!pressed && c.kind != ControlKind::Label) return;
+        post["kind"] = pressed ? "button" : "label";
+    }
+    postAction_(call, post);
 }
 
 // --- What the window shows ----------------------------------------------------------------

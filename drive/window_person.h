@@ -38,10 +38,13 @@ class WindowPerson : public scenario::Person {
 public:
     // Tells the fault of the scenario that the program's last calls met in CATIA, if any.
     using FaultCheck = std::function<std::string()>;
+    // Has the simulated CATIA post a person's action to the program's window while a call is
+    // under way (see sim/com_server/person_action_post.h).
+    using ActionPoster = std::function<void(const scenario::PlannedCall& call, const platform::Json& post)>;
 
     // `programs` is the folder of the programs' executables; pictures go to `screenshots`.
     WindowPerson(platform::Transcript& transcript, std::filesystem::path programs, Screenshots& screenshots,
-                 FaultCheck catiaFault);
+                 FaultCheck catiaFault, ActionPoster postAction);
     ~WindowPerson() override;
 
     void setToday(std::string text) override;
@@ -51,8 +54,9 @@ public:
     void queueInput(std::optional<std::string> answer) override { inputs_.push_back(std::move(answer)); }
     void queueFolder(FolderAnswer answer) override { folders_.push_back(std::move(answer)); }
     void queueFiles(std::optional<std::vector<std::string>> answer) override { files_.push_back(std::move(answer)); }
+    void queueMessageAnswer(platform::MessageAnswer answer) override { messageAnswers_.push_back(answer); }
 
-    void start(const std::string& program, const std::string& programFolder) override;
+    void start(const std::string& program, const std::string& programFolder, const std::string& commandLine) override;
     void close() override;
     bool isRunning() const override;
 
@@ -62,6 +66,8 @@ public:
     void select(const std::string& control, const std::vector<int>& lines) override;
     void click(const std::string& control) override;
     void dblclick(const std::string& control) override;
+    // Planned before the program's window exists, an action is posted once it is started.
+    void during(const scenario::PlannedCall& call, const scenario::PersonAction& action) override;
 
     platform::Json dumpControl(const std::string& control) override;
     std::vector<platform::Json> dumpWindow() override;
@@ -89,17 +95,24 @@ private:
     // scenario's.
     void checkMachineDate();
     void noteUnobservable(std::initializer_list<const char*> events, const std::string& reason);
+    void postAction(const scenario::PlannedCall& call, const scenario::PersonAction& action);
+    // Answers the message boxes of a program that runs without its window until it ends, and
+    // tells its exit status.
+    void awaitExit();
 
     platform::Transcript& transcript_;
     std::filesystem::path programs_;
     Screenshots& screenshots_;
     FaultCheck catiaFault_;
+    ActionPoster postAction_;
+    std::vector<std::pair<scenario::PlannedCall, scenario::PersonAction>> unpostedActions_;
     std::optional<ControlTable> table_;
     std::unique_ptr<ProgramProcess> process_;
     std::filesystem::path executable_;
     std::deque<std::optional<std::string>> inputs_;
     std::deque<FolderAnswer> folders_;
     std::deque<std::optional<std::vector<std::string>>> files_;
+    std::deque<platform::MessageAnswer> messageAnswers_;
     std::map<std::string, std::string> unobservable_;
     // The date the program's machine shows, as the headless machine's default.
     std::string today_ = "2026/12/7";

@@ -15,8 +15,20 @@ int HeadlessServices::messageBox(const std::string& text, const std::string& cap
     e["text"] = text;
     e["caption"] = caption;
     e["flags"] = flags;
+    if (offersOnlyOk(flags)) {
+        transcript_.record(std::move(e));
+        return mb::answerOk;
+    }
+    // A box with a choice asks the person something: the answer must have been foreseen.
+    if (messageAnswers_.empty()) throw UnansweredQuestion("the message box \"" + text + "\"");
+    const MessageAnswer answer = messageAnswers_.front();
+    if (!offersButton(flags, answer)) {
+        throw ScriptFault(std::string("the message box \"") + text + "\" has no button " + answerName(answer));
+    }
+    messageAnswers_.pop_front();
+    e["answer"] = answerName(answer);
     transcript_.record(std::move(e));
-    return mb::answerOk;
+    return answerValue(answer);
 }
 
 std::optional<std::string> HeadlessServices::inputBox(const std::string& prompt, const std::string& caption,

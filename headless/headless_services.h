@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/platform/message_buttons.h"
 #include "common/platform/services.h"
 #include "headless/transcript.h"
 #include "headless/virtual_disk.h"
@@ -31,6 +32,8 @@ public:
     void queueInput(std::optional<std::string> answer) { inputs_.push_back(std::move(answer)); }
     void queueFolder(FolderAnswer answer) { folders_.push_back(std::move(answer)); }
     void queueFiles(std::optional<std::vector<std::string>> answer) { files_.push_back(std::move(answer)); }
+    // Answers a message box that offers more than an OK button.
+    void queueMessageAnswer(MessageAnswer answer) { messageAnswers_.push_back(answer); }
 
     // The machine's settings.
     void setToday(std::string text) { today_ = std::move(text); }
@@ -54,6 +57,8 @@ public:
     std::optional<std::vector<std::string>> openFiles(const std::string& filterDescription,
                                                       const std::string& filterPatterns) override;
     void startProgram(const std::string& commandLine) override;
+    // The headless machine starts its programs without a console.
+    void writeConsoleLine(const std::string&) override {}
     std::string todayShortDate() override { return today_; }
     double secondsSinceMidnight() override { return clock_; }
     void processPendingMessages() override;
@@ -79,6 +84,7 @@ private:
     std::deque<std::optional<std::string>> inputs_;
     std::deque<FolderAnswer> folders_;
     std::deque<std::optional<std::vector<std::string>>> files_;
+    std::deque<MessageAnswer> messageAnswers_;
     std::string today_ = "2026/12/7";
     std::optional<double> fixedRandom_;
     std::mt19937 generator_{20261207u};

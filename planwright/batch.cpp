@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/automation/variant.h"
+#include "common/ui/form.h"
 #include "planwright/batch_run.h"
 #include "planwright/drawing/sheet_layout.h"
 
@@ -24,25 +25,30 @@ std::string defaultDrawingName(int outputMode, double random) {
     return stem + std::to_string(static_cast<int>(random * 100));
 }
 
-// The lines of the work list as they stand when the loop starts, with WorkIndex counting
-// them from 1, until the steps of a line tell to stop (false).
-template <class ModelSteps>
-void forEachListedModel(MainFrm& f, ModelSteps steps) {
-    const int lines = f.lstParts.listCount();
-    for (int line = 0; line < lines; ++line) {
-        f.WorkIndex = static_cast<std::int16_t>(line + 1);
-        if (!steps(line)) return;
+// The window's caption and progress tell the model in hand for as long as the run lasts.
+class ProgressShown {
+public:
+    explicit ProgressShown(ui::Form& window) : window_(window), caption_(window.caption()) {}
+    ~ProgressShown() {
+        window_.setCaption(caption_);
+        window_.setProgress(std::nullopt);
     }
-}
+    ProgressShown(const ProgressShown&) = delete;
+    ProgressShown& operator=(const ProgressShown&) = delete;
+
+private:
+    ui::Form& window_;
+    std::string caption_;
+};
 
 }  // namespace
 
-void MainFrm::RunBatch(int OutputMode) { BatchRun(*this, OutputMode).run(); }
+void MainFrm::RunBatch(int OutputMode) { lastBatch = BatchRun(*this, OutputMode).run(); }
 
-void BatchRun::run() {
+BatchOutcome BatchRun::run() {
     if (f_.lstParts.listCount() == 0) {
         f_.connection().message("请先选择要投影的数模文件”");
-        return;
+        return {};
     }
     bool drawingMade = true;
     if (outputMode_ == 1 || outputMode_ == 2) {
@@ -51,20 +57,35 @@ void BatchRun::run() {
                                    defaultDrawingName(outputMode_, f_.services().random()));
         if (!name || name->empty()) {
             f_.connection().message("必须定义文件名，你也可以使用默认文件名");
-            return;
+            return {};
         }
         drawingMade = f_.CreateDrawingFromTemplate(*name, runSheetName);
         drawingStarted();
     }
     if (outputMode_ == 1) f_.FrameOrigin = sideBySideFrameOrigins();
 
-    switch (outputMode_) {
-        case 1: allModelsOnOneSheet(drawingMade); break;
-        case 2: sheetPerModel(drawingMade); break;
-        case 3: drawingPerModel(); break;
-        default: break;
+    {
+        ProgressShown progress(f_);
+        switch (outputMode_) {
+            case 1: allModelsOnOneSheet(drawingMade); break;
+            case 2: sheetPerModel(drawingMade); break;
+            case 3: drawingPerModel(); break;
+            default: break;
+        }
     }
     report();
+    return {.started = true, .failures = failures_, .unprojected = unprojected_, .catiaGone = catiaGone_};
+}
+
+void BatchRun::forEachListedModel(const std::function<bool(int line)>& steps) {
+    const int lines = f_.lstParts.listCount();
+    for (int line = 0; line < lines; ++line) {
+        f_.WorkIndex = static_cast<std::int16_t>(line + 1);
+        if (!steps(line) || f_.stopRequested()) {
+            unprojected_ = lines - line - 1;
+            return;
+        }
+    }
 }
 
 void BatchRun::allModelsOnOneSheet(bool drawingMade) {
@@ -72,7 +93,7 @@ void BatchRun::allModelsOnOneSheet(bool drawingMade) {
     trap_([&] { sheetName = f_.CurrentSheet.get("Name").toString(); });
     if (sheetName) removeSheets(sheetName);
 
-    forEachListedModel(f_, [&](int line) {
+    forEachListedModel([&](int line) {
         beginModel(line);
         project(f_.CurrentModel);
         explodeFrame();
@@ -109,7 +130,7 @@ void BatchRun::sheetPerModel(bool drawingMade) {
         setProjectionMethod();
         resetOrigins();
     };
-    forEachListedModel(f_, [&](int line) {
+    forEachListedModel([&](int line) {
         beginModel(line);
         const std::optional<std::string> number = partNumber();
         addSheet(number);
@@ -161,11 +182,15 @@ void BatchRun::drawingPerModel() {
         trap_([&] { f_.CurrentSheet.call("Update"); });
         trap_([&] { f_.CurrentSheet.call("Activate"); });
         reframe();
-        if (trap_([&] { f_.CurrentDrawing.call("Save"); })) drawingFinished();
-        exportDwg();
+        if (trap_([&] { f_.CurrentDrawing.call("Save"); })) {
+            drawingFinished();
+            tellFileWritten(f_.CurrentDrawingFile);
+        }
+        letWindowAnswer();
+        exportDrawing();
         trap_([&] { f_.CurrentDrawing.call("Close"); });
     };
-    forEachListedModel(f_, [&](int line) {
+    forEachListedModel([&](int line) {
         beginModel(line);
         const std::optional<std::string> number = partNumber();
         drawing(number, f_.CurrentModel);
@@ -187,12 +212,11 @@ void BatchRun::report() {
         f_.connection().message(catiaUnreachableMessage);
         return;
     }
-    if (failures_ > 0) {
-        f_.connection().message("操作完成，有 " + std::to_string(failures_) + " 个文件出现了一点问题，请检查！",
-                                reportCaption);
-    } else {
-        f_.connection().message("操作完成！ ", reportCaption);
-    }
+    std::string report = failures_ > 0
+                             ? "操作完成，有 " + std::to_string(failures_) + " 个文件出现了一点问题，请检查！"
+                             : std::string("操作完成！ ");
+    if (unprojected_ > 0) report += "\r\n已停止：还有 " + std::to_string(unprojected_) + " 个数模没有投图";
+    f_.connection().message(report, reportCaption);
 }
 
 }  // namespace qvl::planwright

@@ -17,12 +17,16 @@ namespace qvl::planwright {
 // list, and the run goes on with the next one. When CATIA goes away, no later model can be
 // done: the run stops after the model in hand, leaves that model's line as it was, removes the
 // drawing file it could not finish and says once that CATIA cannot be reached.
+//
+// Between models and after each step that waits on CATIA the window processes its messages; the
+// window's caption and progress tell the model in hand. When the person asks to stop, the run
+// ends after the model in hand as a run ends, and the lines not begun stay as they were.
 class BatchRun {
 public:
     BatchRun(MainFrm& window, int outputMode);
 
     // Asks for the drawing's name (modes 1 and 2), runs the mode and reports the outcome.
-    void run();
+    BatchOutcome run();
 
 private:
     // The three output modes.
@@ -30,6 +34,10 @@ private:
     void allModelsOnOneSheet(bool drawingMade);
     void sheetPerModel(bool drawingMade);
     void drawingPerModel();
+
+    // The lines of the work list as they stand when the loop starts, until the steps of a line
+    // tell to stop (false) or the person asked to stop.
+    void forEachListedModel(const std::function<bool(int line)>& steps);
 
     // Steps shared by the modes.
     void beginModel(int line);
@@ -42,7 +50,12 @@ private:
     void clearMainView();
     void removeSheets(const std::optional<std::string>& keep);
     void reframe();
-    bool exportDwg();
+    // Exports the drawing as DWG and as PDF, as the options ask; false when an export failed.
+    bool exportDrawing();
+    bool exportAs(const char* format);
+    // Lets the window process its messages: it repaints, moves, and hears the person.
+    void letWindowAnswer();
+    void tellFileWritten(const std::string& path);
     void checkAndMark(int line);
     void endModel(int line);
     void closeModel();
@@ -69,6 +82,9 @@ private:
     automation::ErrorTrap trap_;
     std::int16_t failures_ = 0;
     bool catiaGone_ = false;
+    int unprojected_ = 0;
+    // Whether the model in hand failed, as its check found it.
+    bool modelFailed_ = false;
     std::string unfinishedFile_;
 };
 

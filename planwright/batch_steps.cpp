@@ -5,6 +5,8 @@
 
 #include "common/automation/error.h"
 #include "common/automation/variant.h"
+#include "common/platform/windows_path.h"
+#include "common/ui/form.h"
 #include "planwright/batch_run.h"
 #include "planwright/drawing/shared_drawing.h"
 #include "planwright/drawing/sheet_layout.h"
@@ -24,6 +26,16 @@ BatchRun::BatchRun(MainFrm& window, int outputMode) : f_(window), outputMode_(ou
 
 void BatchRun::beginModel(int line) {
     f_.lstParts.setSelected(line, true);
+    const std::string& key = f_.lstParts.list(line);
+    const std::string modelPath = f_.dicParts.Exists(key) ? f_.dicParts.Item(key) : key;
+    const int lines = f_.lstParts.listCount();
+    f_.setCaption("自动投图 " + std::to_string(line + 1) + "/" + std::to_string(lines) + " · " +
+                  platform::baseNameOf(modelPath));
+    f_.setProgress(ui::Progress{line, lines});
+    if (f_.batchObserver) f_.batchObserver->modelBegun(line, lines, modelPath);
+    letWindowAnswer();
+
+    modelFailed_ = false;
     trap_.clear();
     f_.Missing.clear();
     // A model that cannot be opened leaves CurrentModel Nothing, never the previous model.
@@ -33,12 +45,20 @@ void BatchRun::beginModel(int line) {
         const Object documents = f_.connection().CatiaApp.get("Documents").object();
         f_.CurrentModel = documents.call("Open", {Variant(path)}).object().get("Product").object();
     });
+    letWindowAnswer();
 }
 
 void BatchRun::project(const Object& subject) {
     trap_([&] { f_.CreateViews(subject, f_.CurrentSheet, 0.0, 0.0, f_.cbxlstSize.text(), outputMode_); });
     trap_([&] { f_.FinishSheet(f_.chkAddFrm.value(), f_.chkAddDes.value(), f_.chkNotes.value(), subject); });
     trap_([&] { f_.CurrentDrawing.call("Activate"); });
+    letWindowAnswer();
+}
+
+void BatchRun::letWindowAnswer() { f_.services().processPendingMessages(); }
+
+void BatchRun::tellFileWritten(const std::string& path) {
+    if (f_.batchObserver && !path.empty()) f_.batchObserver->fileWritten(path);
 }
 
 void BatchRun::setPaper() { trap_([&] { f_.CurrentSheet.put("PaperSize", catiaPaperSize(f_.PaperCode)); }); }
@@ -108,18 +128,31 @@ void BatchRun::reframe() {
     });
 }
 
-bool BatchRun::exportDwg() {
-    if (f_.chkDwg.value() != 1) return true;
-    return trap_([&] {
-        const std::string name = DwgExportName(f_.lblOutFolder2.caption(), f_.CurrentDrawing.get("Name").toString());
-        f_.CurrentDrawing.call("ExportData", {Variant(name), Variant("dwg")});
+bool BatchRun::exportDrawing() {
+    bool exported = true;
+    if (f_.chkDwg.value() == 1) exported = exportAs("dwg");
+    if (f_.ExportPdf) exported = exportAs("pdf") && exported;
+    return exported;
+}
+
+// The export beside the drawing in the output folder, named by the rule of the DWG export; CATIA
+// gives the file the format's extension.
+bool BatchRun::exportAs(const char* format) {
+    std::string name;
+    const bool exported = trap_([&] {
+        name = DwgExportName(f_.lblOutFolder2.caption(), f_.CurrentDrawing.get("Name").toString());
+        f_.CurrentDrawing.call("ExportData", {Variant(name), Variant(format)});
     });
+    if (exported) tellFileWritten(name + "." + format);
+    letWindowAnswer();
+    return exported;
 }
 
 void BatchRun::checkAndMark(int line) {
     // A model whose drawing lacks content that the options asked for failed as well, though
     // the routines that skipped the failing calls let no error through.
-    if (!trap_.failed() && f_.Missing.empty()) return;
+    modelFailed_ = trap_.failed() || !f_.Missing.empty();
+    if (!modelFailed_) return;
     ++failures_;
     trap_.clear();
     f_.Missing.clear();
@@ -132,9 +165,16 @@ void BatchRun::checkAndMark(int line) {
     trap_.clear();
 }
 
-void BatchRun::endModel(int line) { f_.lstParts.setSelected(line, false); }
+void BatchRun::endModel(int line) {
+    f_.lstParts.setSelected(line, false);
+    f_.setProgress(ui::Progress{line + 1, f_.lstParts.listCount()});
+    if (f_.batchObserver) f_.batchObserver->modelEnded(line, modelFailed_);
+}
 
-void BatchRun::closeModel() { trap_([&] { f_.CurrentModel.get("Parent").object().call("Close"); }); }
+void BatchRun::closeModel() {
+    trap_([&] { f_.CurrentModel.get("Parent").object().call("Close"); });
+    letWindowAnswer();
+}
 
 std::optional<std::string> BatchRun::partNumber() {
     std::optional<std::string> number;
@@ -159,8 +199,12 @@ void BatchRun::newDrawing(const std::optional<std::string>& name) {
 
 void BatchRun::saveRunDrawing(bool drawingMade) {
     const bool saved = trap_([&] { f_.CurrentDrawing.call("Save"); });
-    if (saved) drawingFinished();
-    const bool exported = exportDwg();
+    if (saved) {
+        drawingFinished();
+        tellFileWritten(f_.CurrentDrawingFile);
+    }
+    letWindowAnswer();
+    const bool exported = exportDrawing();
     if (catiaWentAway()) return;
     if (!drawingMade || !saved || !exported) ++failures_;
 }
@@ -179,6 +223,8 @@ bool BatchRun::catiaWentAway() {
 }
 
 bool BatchRun::stopAt(int line) {
+    // The model in hand could not be done.
+    modelFailed_ = true;
     endModel(line);
     return false;
 }

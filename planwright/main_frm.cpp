@@ -6,6 +6,7 @@
 #include "common/automation/variant.h"
 #include "common/catia/file_alerts_off.h"
 #include "common/catia/window_placement.h"
+#include "common/ui/busy_form.h"
 #include "common/ui/output_folder.h"
 #include "planwright/drawing/notes_codes.h"
 #include "planwright/drawing/shared_drawing.h"
@@ -17,21 +18,8 @@ using automation::ErrorTrap;
 namespace {
 
 constexpr const char* windowCaption = "Quorvel工具箱CATIA版 | 自动投图";
-constexpr const char* runCaption = "执行自动投图";
-constexpr const char* runningCaption = "正在进行自动投图, 您休息一会儿吧...";
-
-// Puts a button's caption to a fixed text when the command that changed it ends.
-class CaptionAfterwards {
-public:
-    CaptionAfterwards(ui::Control& control, std::string caption) : control_(control), caption_(std::move(caption)) {}
-    ~CaptionAfterwards() { control_.setCaption(caption_); }
-    CaptionAfterwards(const CaptionAfterwards&) = delete;
-    CaptionAfterwards& operator=(const CaptionAfterwards&) = delete;
-
-private:
-    ui::Control& control_;
-    std::string caption_;
-};
+constexpr const char* stopCaption = "停止投图";
+constexpr const char* stopQuestion = "是否在当前数模完成后停止投图？";
 
 }  // namespace
 
@@ -81,6 +69,10 @@ void MainFrm::Form_Load() {
 }
 
 void MainFrm::cmdRun_Click() {
+    if (batchRequests_.running) {
+        askToStopBatch();
+        return;
+    }
     if (lblOutFolder2.caption().empty()) {
         connection_.message("请先定义输出路径");
         return;
@@ -99,11 +91,39 @@ void MainFrm::cmdRun_Click() {
         }
     }
 
-    cmdRun.setCaption(runningCaption);
-    CaptionAfterwards restoreCaption(cmdRun, runCaption);
-    if (opOut1.value() == 1) RunBatch(1);
-    if (opOut2.value() == 1) RunBatch(2);
-    if (opOut3.value() == 1) RunBatch(3);
+    // While the batch runs, the window keeps answering: the run button stops it, the other
+    // controls wait.
+    batchRequests_ = {.running = true};
+    bool closeAfterwards = false;
+    {
+        ui::BusyForm busy(*this, cmdRun, stopCaption);
+        struct EndOfRun {
+            MainFrm& f;
+            bool& closeAfterwards;
+            ~EndOfRun() {
+                closeAfterwards = f.batchRequests_.closeAfterwards;
+                f.batchRequests_ = {};
+            }
+        } endOfRun{*this, closeAfterwards};
+        if (opOut1.value() == 1) RunBatch(1);
+        if (opOut2.value() == 1) RunBatch(2);
+        if (opOut3.value() == 1) RunBatch(3);
+    }
+    if (closeAfterwards) unload();
+}
+
+void MainFrm::askToStopBatch() {
+    if (batchRequests_.stop) return;
+    const int answer = services_.messageBox(stopQuestion, connection_.policy().title, platform::mb::yesNo | platform::mb::questionIcon);
+    if (answer == platform::mb::answerYes) batchRequests_.stop = true;
+}
+
+bool MainFrm::Form_QueryUnload() {
+    if (!batchRequests_.running) return true;
+    askToStopBatch();
+    // The window closes once the model in hand is done and the run has ended.
+    if (batchRequests_.stop) batchRequests_.closeAfterwards = true;
+    return false;
 }
 
 void MainFrm::cmdChangeDir_Click() { ui::ChooseOutputFolder(services_, lblOutFolder2); }

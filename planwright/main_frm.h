@@ -10,6 +10,7 @@
 #include "common/catia/connection.h"
 #include "common/platform/services.h"
 #include "common/ui/form.h"
+#include "planwright/batch_outcome.h"
 #include "planwright/drawing/sheet_layout.h"
 #include "planwright/drawing/shared_drawing.h"
 #include "planwright/string_dictionary.h"
@@ -94,6 +95,13 @@ public:
     // for (frame, notes, title-block values, size text, view direction); the batch counts a
     // model with missing content as failed. A piece that the template lacks is not missing.
     automation::MissingContent Missing;
+    // Export every drawing of a run as PDF beside its DWG (an unattended run's option; the
+    // window has no control for it).
+    bool ExportPdf = false;
+    // Told of each batch run's models and files (an unattended run's log); not owned.
+    BatchObserver* batchObserver = nullptr;
+    // How the last batch run ended.
+    BatchOutcome lastBatch;
 
     // Start-up, output folder and run.
     void Form_Load() override;
@@ -102,6 +110,10 @@ public:
     void lblOutFolder2_Click();
     // The batch projection of the work list in output mode 1, 2 or 3.
     virtual void RunBatch(int OutputMode);
+    // During a run started by the run button the window answers: pressing the button again, or
+    // closing the window, asks whether to stop once the model in hand is done.
+    bool Form_QueryUnload() override;
+    bool stopRequested() const noexcept { return batchRequests_.stop; }
 
     // Settings file.
     void SaveConf_Click();
@@ -109,6 +121,8 @@ public:
     std::string settingsPath() const;
 
     // Work list.
+    // Lists a model file as the file dialog does; false when it is listed already.
+    bool listModel(const std::string& fullPath) { return addToWorkList(fullPath) == Listing::Added; }
     void cmdWinSel_Click();
     void cmdFolderSel_Click();
     void cmdDelSel_Click();
@@ -168,6 +182,8 @@ private:
     // When the template holds the piece but it cannot be placed, `piece` is missing content.
     automation::Object insertTemplatePiece(const automation::Object& targetView, const std::string& name, double x,
                                            double y, const std::string& piece);
+    // Asks whether to stop the run after the model in hand; remembers a Yes.
+    void askToStopBatch();
     void orientFrontView(const automation::Object& model, const automation::Object& links,
                          const automation::Object& behavior);
     double viewSpacing() const;
@@ -175,6 +191,13 @@ private:
     catia::Connection& connection_;
     platform::Services& services_;
     std::string programFolder_;
+    // What the person asked for during the run of the run button.
+    struct BatchRequests {
+        bool running = false;
+        bool stop = false;
+        bool closeAfterwards = false;
+    };
+    BatchRequests batchRequests_;
 };
 
 }  // namespace qvl::planwright

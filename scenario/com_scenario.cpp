@@ -14,6 +14,12 @@ Runner::CatiaMaker ComScenario::catiaMaker() {
     };
 }
 
+void ComScenario::postDuring(const std::string& typeName, const std::string& member, int n,
+                             const platform::Json& post) {
+    process_.request({{"op", "actduring"}, {"type", typeName}, {"member", member}, {"n", n},
+                      {"action", -(++postedActions_)}, {"post", post}});
+}
+
 std::string ComScenario::takeScriptFault() {
     if (process_.hasEnded()) return {};
     try {

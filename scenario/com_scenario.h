@@ -24,6 +24,9 @@ public:
     platform::Json serverCalls() { return process_.request({{"op", "calls"}}); }
     // CATIA's dialogs become real windows that other processes find and message.
     void showDialogsAsWindows() { process_.request({{"op", "windows"}}); }
+    // While the n-th call from now of `member` on `typeName` is under way, the simulated CATIA
+    // posts a person's action to the program's real window (see person_action_post.h).
+    void postDuring(const std::string& typeName, const std::string& member, int n, const platform::Json& post);
     // The fault of the scenario that a call of another process met in CATIA (a pick that
     // names nothing), once; empty when there is none or CATIA has ended.
     std::string takeScriptFault();
@@ -31,6 +34,8 @@ public:
 private:
     win32::ComApartment apartment_;
     simcatia::CatiaProcess process_;
+    // Actions posted by the server are numbered apart from those the runner's person takes.
+    int postedActions_ = 0;
 };
 
 }  // namespace qvl::scenario

@@ -2,6 +2,7 @@
 
 #include "common/automation/error.h"
 #include "common/automation/run_time_error.h"
+#include "headless/command_line.h"
 #include "headless/script_fault.h"
 #include "scenario/control_dump.h"
 
@@ -12,16 +13,27 @@ using platform::ScriptFault;
 
 HeadlessPerson::HeadlessPerson(platform::VirtualDisk& disk, platform::Transcript& transcript,
                                sim::CatiaMachine& catia)
-    : services_(disk, transcript), catia_(catia), windows_(services_) {
+    : services_(disk, transcript), transcript_(transcript), catia_(catia), windows_(services_) {
     catia_.setClock([this] { return services_.clock(); });
+    // The person's actions reach the program whenever it processes its window messages.
+    services_.setIdleHook([this] { carryOutDueActions(); });
 }
 
 HeadlessPerson::~HeadlessPerson() = default;
 
-void HeadlessPerson::start(const std::string& program, const std::string& programFolder) {
+void HeadlessPerson::start(const std::string& program, const std::string& programFolder,
+                           const std::string& commandLine) {
     programName_ = program;
-    Machine machine{services_, catia_.factory(), windows_, catia_.windowMessages(), programFolder};
+    // A program is started in its own folder, as from its icon.
+    Machine machine{services_, catia_.factory(), windows_, catia_.windowMessages(), programFolder,
+                    platform::splitCommandLine(commandLine), programFolder};
     runHandler([&] { instance_ = programLaunchers().at(programName_).launch(machine); });
+    if (instance_ && instance_->exitStatus()) {
+        Json e = platform::Transcript::event("exit");
+        e["status"] = *instance_->exitStatus();
+        transcript_.record(std::move(e));
+        instance_.reset();
+    }
 }
 
 ui::Control& HeadlessPerson::control(const std::string& name) {
@@ -70,6 +82,36 @@ void HeadlessPerson::dblclick(const std::string& name) {
     if (c.enabled()) runHandler([&] { c.dblClick(); });
 }
 
+void HeadlessPerson::during(const PlannedCall& call, const PersonAction& action) {
+    // A control the program's window does not have is a fault of the script, told at once.
+    if (action.kind == PersonAction::Kind::Click && instance_) control(action.control);
+    plannedActions_.emplace(++lastAction_, action);
+    catia_.actDuring(call.typeName, call.member, call.n, lastAction_);
+}
+
+void HeadlessPerson::carryOutDueActions() {
+    // Without a window (the program is still being made, or has ended) nothing is taken.
+    if (plannedActions_.empty() || !instance_) return;
+    for (int id : catia_.takeDueActions()) {
+        auto planned = plannedActions_.find(id);
+        if (planned == plannedActions_.end()) continue;
+        PersonAction action = planned->second;
+        plannedActions_.erase(planned);
+        perform(action);
+    }
+}
+
+void HeadlessPerson::perform(const PersonAction& action) {
+    if (action.kind == PersonAction::Kind::Click) {
+        click(action.control);
+        return;
+    }
+    ui::Form& form = instance_->mainWindow();
+    runHandler([&] {
+        if (form.Form_QueryUnload()) form.unload();
+    });
+}
+
 Json HeadlessPerson::dumpControl(const std::string& name) { return scenario::dumpControl(control(name)); }
 
 std::vector<Json> HeadlessPerson::dumpWindow() {
@@ -82,13 +124,20 @@ std::vector<Json> HeadlessPerson::dumpWindow() {
 }
 
 void HeadlessPerson::runHandler(const std::function<void()>& handler) {
+    ++handlerDepth_;
     try {
         handler();
     } catch (const automation::Error& e) {
         // An error that reached the window's event loop: the run-time error box of the program.
         const std::string& programTitle = programLaunchers().at(programName_).title;
         services_.messageBox(automation::runTimeErrorText(e), programTitle, automation::runTimeErrorStyle);
+    } catch (...) {
+        --handlerDepth_;
+        throw;
     }
+    if (--handlerDepth_ > 0) return;
+    carryOutDueActions();
+    if (instance_ && instance_->mainWindow().unloadRequested()) instance_.reset();
 }
 
 }  // namespace qvl::scenario

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <system_error>
 
+#include "common/platform/message_buttons.h"
 #include "headless/script_fault.h"
 #include "common/platform/windows_path.h"
 #include "common/profile/profile_text.h"
@@ -131,6 +132,7 @@ const std::map<std::string, Runner::Command>& Runner::commands() {
         {"activate", &Runner::activate}, {"today", &Runner::today},
         {"random", &Runner::random},     {"screen", &Runner::screen},
         {"alerts", &Runner::alerts},     {"dialogdelay", &Runner::dialogDelay},
+        {"commandline", &Runner::commandLine}, {"during", &Runner::during},
         {"answer", &Runner::answer},
         {"pick", &Runner::pick},         {"fail", &Runner::fail},
         {"crash", &Runner::crash},       {"busy", &Runner::busy},
@@ -267,10 +269,16 @@ void Runner::dialogDelay(const Args& args) {
     catia_->setDialogDelay(seconds);
 }
 
+void Runner::commandLine(const Args& args) {
+    requireBeforeStart("commandline");
+    expectCount(args, 1, 1, "commandline TEXT");
+    commandLine_ = args[0];
+}
+
 // --- What the person and the world will do next ------------------------------------------
 
 void Runner::answer(const Args& args) {
-    if (args.size() < 2) fault("usage: answer input|folder|files ...");
+    if (args.size() < 2) fault("usage: answer input|folder|files|message ...");
     const std::string& kind = args[0];
     if (kind == "input") {
         expectCount(args, 2, 2, "answer input TEXT|cancel");
@@ -287,8 +295,13 @@ void Runner::answer(const Args& args) {
         } else {
             person_->queueFiles(std::vector<std::string>(args.begin() + 1, args.end()));
         }
+    } else if (kind == "message") {
+        expectCount(args, 2, 2, "answer message yes|no|ok|cancel");
+        std::optional<platform::MessageAnswer> answer = platform::answerNamed(args[1]);
+        if (!answer) fault("a message box is answered yes, no, ok or cancel");
+        person_->queueMessageAnswer(*answer);
     } else {
-        fault("answer takes input, folder or files");
+        fault("answer takes input, folder, files or message");
     }
 }
 
@@ -332,8 +345,26 @@ void Runner::busy(const Args& args) {
     catia_->busyAt(call.typeName, call.member, seconds, call.n);
 }
 
+void Runner::during(const Args& args) {
+    const char* usage = "during TYPE.MEMBER [N] click CONTROL | during TYPE.MEMBER [N] close";
+    if (args.size() < 2) fault(std::string("usage: ") + usage);
+    // N is there when the word after TYPE.MEMBER is no action.
+    const bool counted = args[1] != "click" && args[1] != "close";
+    const PlannedCall call = plannedCall(Args(args.begin(), args.begin() + (counted ? 2 : 1)), 0, "during");
+    const Args action(args.begin() + (counted ? 2 : 1), args.end());
+    PersonAction act;
+    if (action.size() == 2 && action[0] == "click") {
+        act = {PersonAction::Kind::Click, action[1]};
+    } else if (action.size() == 1 && action[0] == "close") {
+        act = {PersonAction::Kind::Close, ""};
+    } else {
+        fault(std::string("usage: ") + usage);
+    }
+    person_->during(call, act);
+}
+
 // TYPE.MEMBER in the first argument and N after the `skipped` arguments that follow it.
-Runner::PlannedCall Runner::plannedCall(const Args& args, std::size_t skipped, const char* command) {
+PlannedCall Runner::plannedCall(const Args& args, std::size_t skipped, const char* command) {
     std::size_t dot = args[0].find('.');
     if (dot == std::string::npos || dot == 0 || dot + 1 == args[0].size()) {
         fault(std::string(command) + " takes TYPE.MEMBER");
@@ -362,7 +393,7 @@ void Runner::writeFile(const Args& args) {
 
 void Runner::launch() {
     if (programName_.empty()) fault("no program chosen before start");
-    person_->start(programName_, programFolder_);
+    person_->start(programName_, programFolder_, commandLine_);
 }
 
 void Runner::start(const Args& args) {

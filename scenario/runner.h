@@ -66,12 +66,14 @@ private:
     void screen(const Args& args);
     void alerts(const Args& args);
     void dialogDelay(const Args& args);
+    void commandLine(const Args& args);
     // What the person and the world will do next.
     void answer(const Args& args);
     void pick(const Args& args);
     void fail(const Args& args);
     void crash(const Args& args);
     void busy(const Args& args);
+    void during(const Args& args);
     void deleteFile(const Args& args);
     void writeFile(const Args& args);
     // The person at the window.
@@ -86,12 +88,7 @@ private:
     // Inspection.
     void dump(const Args& args);
 
-    // The call that a fault, crash or busy spell is planned for.
-    struct PlannedCall {
-        std::string typeName;
-        std::string member;
-        int n;
-    };
+    // The call that a fault, crash, busy spell or the person's action is planned for.
     static PlannedCall plannedCall(const Args& args, std::size_t skipped, const char* command);
 
     void launch();
@@ -106,6 +103,7 @@ private:
     std::unique_ptr<Person> person_;
     std::string programName_;
     std::string programFolder_ = "C:\\QVL";
+    std::string commandLine_;
     bool started_ = false;
     int currentLine_ = 0;
 };

@@ -57,6 +57,52 @@ Settings
 - Planwright and Millsheet keep their options in Conf1.ini beside the program, written when
   you press "设为默认". The file is in the Chinese code page GBK; keep the program folder
   writable so that the settings can be saved.
+
+Stopping a Planwright run
+- While a run is under way the window stays usable: its caption (and the taskbar button) shows
+  how far the run has come, "自动投图 12/200 · Bracket", and the run button reads "停止投图".
+  Pressing it, or closing the window, asks whether to stop once the model in hand is finished;
+  the run then ends as a run ends, and the models not begun stay in the list.
+
+Batches that nobody watches (Planwright from a command line)
+  Planwright.exe /batch LIST [/mode 1|2|3] [/out DIR] [/name NAME] [/dwg] [/pdf] [/log FILE]
+- Projects the models listed in LIST with the options saved by "设为默认", shows no window and
+  no message (what would have been a message goes to the log) and waits for nobody. CATIA is
+  attached, or started, as when the program starts.
+- LIST is a text file with one model path a line (UTF-8, with or without a byte-order mark, or
+  GBK); blank lines and lines starting with # are skipped, a path may stand in double quotes, and
+  a relative path is read from LIST's folder.
+    /mode 1|2|3  1: all models on one sheet, 2: one drawing with a sheet per model, 3: a drawing
+                 per model (default: the saved option)
+    /out DIR     the output folder (default: LIST's folder); it must exist
+    /name NAME   the drawing's name in modes 1 and 2 (default: the name the window offers)
+    /dwg, /pdf   export each drawing as DWG, as PDF, beside it
+    /log FILE    the log (default: LIST followed by .log), UTF-8 with a byte-order mark
+- The exit status tells the outcome:
+    0  every model was projected
+    1  some models failed: the log names them (the run went on with the others)
+    2  the batch could not run: bad arguments, no list or an empty one, no CATIA, no template,
+       no output folder; the reason is in the log and on the console
+- From a command prompt or a .bat file (Windows does not wait for a program with a window
+  unless told to):
+    start "" /wait D:\\Quorvel\\Planwright\\Planwright.exe /batch D:\\lists\\tonight.txt /out D:\\drawings /pdf
+    echo %ERRORLEVEL%
+- Task Scheduler: a task with the action "Start a program", the program Planwright.exe and
+  the arguments "/batch D:\\lists\\tonight.txt /out D:\\drawings /pdf", set to "Run only when user
+  is logged on" (CATIA needs the user's desktop). Its "Last Run Result" shows the exit status
+  (0x0, 0x1, 0x2).
+- A log (columns separated by tabs: time, model, result, files written, seconds):
+    Planwright $version 无人值守投图
+    开始: 2026/12/7 21:00:02
+    命令行: /batch D:\\lists\\tonight.txt /out D:\\drawings /pdf
+    列表: D:\\lists\\tonight.txt
+    输出目录: D:\\drawings
+    选项: 输出方式 3，第一视角，图纸幅面不超过 A0，每个实体作为零件 是，添加图框 是，添加长宽高 是，技术要求 Notes_General，导出dwg 否，导出pdf 是
+    时间      数模                          结果      写入的文件                                                  秒
+    21:00:02  D:\\models\\Bracket.CATPart     完成      D:\\drawings\\Bracket.CATDrawing; D:\\drawings\\Bracket_CATDrawing.pdf   14.31
+    21:00:16  D:\\models\\Missing.CATPart     出现错误                                                              0.42
+    消息: 操作完成，有 1 个文件出现了一点问题，请检查！
+    结束 21:00:17: 共 2 个数模，1 个完成，1 个出现错误，0 个没有投图；用时 14.80 秒；退出状态 1
 TEXT
 
 mkdir -p dist

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/automation/object_factory.h"
 #include "headless/transcript.h"
@@ -43,6 +44,11 @@ public:
     // CATIA is busy for `seconds` from the n-th call from now of `member` on `typeName` on. A
     // client that waits for a busy CATIA sees its calls succeed, only later.
     virtual void busyAt(const std::string& typeName, const std::string& member, double seconds, int n = 1) = 0;
+    // The person's action number `action` happens while the n-th call from now of `member` on
+    // `typeName` is under way; the call itself goes on as it would.
+    virtual void actDuring(const std::string& typeName, const std::string& member, int n, int action) = 0;
+    // The actions whose call has been made since the last time, in the order of their calls.
+    virtual std::vector<int> takeDueActions() = 0;
     // Tells `observer` every call that the programs make (type name, member, kind, number of
     // arguments); a CATIA that cannot tell refuses.
     virtual void observeCalls(FaultPlan::CallObserver) {

@@ -116,6 +116,18 @@ void SimCatia::busyAt(const std::string& typeName, const std::string& member, do
 
 void SimCatia::onBusy(std::function<bool(double seconds)> handler) { impl_->server().onBusy(std::move(handler)); }
 
+void SimCatia::actDuring(const std::string& typeName, const std::string& member, int n, int action) {
+    requireNotCrashed();
+    if (n < 1) throw platform::ScriptFault("a planned action counts calls from 1");
+    impl_->server().faults().actDuring(typeName, member, n, action);
+}
+
+std::vector<int> SimCatia::takeDueActions() { return impl_->server().faults().takeDueActions(); }
+
+void SimCatia::onActionDue(std::function<void(int action)> handler) {
+    impl_->server().faults().onActionDue(std::move(handler));
+}
+
 void SimCatia::observeCalls(FaultPlan::CallObserver observer) {
     impl_->server().faults().observeCalls(std::move(observer));
 }

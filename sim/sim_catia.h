@@ -60,6 +60,11 @@ public:
     // process of its own does for the length of the spell.
     void busyAt(const std::string& typeName, const std::string& member, double seconds, int n = 1) override;
     void onBusy(std::function<bool(double seconds)> handler);
+    // The person acts at a planned call. By default the action waits to be taken
+    // (takeDueActions); `onActionDue` is handed each one as its call is made instead.
+    void actDuring(const std::string& typeName, const std::string& member, int n, int action) override;
+    std::vector<int> takeDueActions() override;
+    void onActionDue(std::function<void(int action)> handler);
     // Tells `observer` every call that the programs make.
     void observeCalls(FaultPlan::CallObserver observer) override;
 

@@ -29,6 +29,7 @@ public:
     std::optional<std::vector<std::string>> openFiles(const std::string& filterDescription,
                                                       const std::string& filterPatterns) override;
     void startProgram(const std::string& commandLine) override;
+    void writeConsoleLine(const std::string& text) override { services_.writeConsoleLine(text); }
     std::string todayShortDate() override;
     double secondsSinceMidnight() override;
     void processPendingMessages() override;

@@ -14,8 +14,12 @@ using qvl::WindowHandle;
 // Message box style flags and answers that the programs use.
 namespace mb {
 inline constexpr int okOnly = 0;
+inline constexpr int yesNo = 4;
+inline constexpr int questionIcon = 32;
 inline constexpr int systemModal = 4096;
 inline constexpr int answerOk = 1;
+inline constexpr int answerYes = 6;
+inline constexpr int answerNo = 7;
 }  // namespace mb
 
 // Window placement values of SetWindowPos.
@@ -52,6 +56,9 @@ public:
 
     // Starts a program by its command line, in a normal, focused window.
     virtual void startProgram(const std::string& commandLine) = 0;
+    // Writes a line to the console that the program was started from; nothing when it was
+    // started without one.
+    virtual void writeConsoleLine(const std::string& text) = 0;
 
     // Clock and chance.
     virtual std::string todayShortDate() = 0;

@@ -27,12 +27,15 @@ public:
     virtual void selectionChanged(const Control&) {}
 };
 
-// The same for a form: its caption and its position.
+// The same for a form: its caption, its position, its progress, and the program's wish to
+// close it.
 class FormPeer {
 public:
     virtual ~FormPeer() = default;
     virtual void captionChanged(const Form&) {}
     virtual void moved(const Form&) {}
+    virtual void progressChanged(const Form&) {}
+    virtual void unloadRequested(const Form&) {}
 };
 
 }  // namespace qvl::ui

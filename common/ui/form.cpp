@@ -18,6 +18,18 @@ void Form::move(double left, double top) {
     if (peer_) peer_->moved(*this);
 }
 
+void Form::unload() {
+    if (unloadRequested_) return;
+    unloadRequested_ = true;
+    if (peer_) peer_->unloadRequested(*this);
+}
+
+void Form::setProgress(std::optional<Progress> progress) {
+    if (progress == progress_) return;
+    progress_ = progress;
+    if (peer_) peer_->progressChanged(*this);
+}
+
 Control& Form::add(ControlSpec declaration) {
     int id = firstControlId + static_cast<int>(controls_.size());
     controls_.push_back(std::make_unique<Control>(*this, std::move(declaration), id));

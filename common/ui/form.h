@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,10 +12,17 @@
 
 namespace qvl::ui {
 
+// How far a long command has come: `done` of `total` steps.
+struct Progress {
+    int done = 0;
+    int total = 0;
+    bool operator==(const Progress&) const = default;
+};
+
 // A main window: its caption, geometry in twips, its controls in tab order and its handlers.
 // A program's window class derives from Form, declares its controls from its control table
 // and connects their events to its handlers. A window system may attach a FormPeer that hears
-// changes of the caption and the position.
+// changes of the caption, the position, the progress and the program's wish to close.
 class Form {
 public:
     Form(std::string caption, double clientWidth, double clientHeight);
@@ -52,6 +60,19 @@ public:
     // The load event, raised once before the window is first shown.
     virtual void Form_Load() = 0;
 
+    // The person asks to close the window (its close box): true when it may close now. A form
+    // busy with a command may refuse and close itself later with unload().
+    virtual bool Form_QueryUnload() { return true; }
+    // The program closes its window: the window system takes it down once the event that is
+    // being handled has ended.
+    void unload();
+    bool unloadRequested() const noexcept { return unloadRequested_; }
+
+    // The progress of a long command, shown where the window system can (the taskbar button);
+    // nullopt when none is under way.
+    const std::optional<Progress>& progress() const noexcept { return progress_; }
+    void setProgress(std::optional<Progress> progress);
+
 protected:
     Control& add(ControlSpec declaration);
 
@@ -63,6 +84,8 @@ private:
     double height_;
     WindowHandle handle_ = 0;
     FormPeer* peer_ = nullptr;
+    bool unloadRequested_ = false;
+    std::optional<Progress> progress_;
     std::vector<std::unique_ptr<Control>> controls_;
 };
 

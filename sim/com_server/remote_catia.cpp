@@ -95,6 +95,16 @@ void RemoteCatia::busyAt(const std::string& typeName, const std::string& member,
     send("busyat", {{"type", typeName}, {"member", member}, {"seconds", seconds}, {"n", n}});
 }
 
+void RemoteCatia::actDuring(const std::string& typeName, const std::string& member, int n, int action) {
+    send("actduring", {{"type", typeName}, {"member", member}, {"n", n}, {"action", action}});
+}
+
+std::vector<int> RemoteCatia::takeDueActions() {
+    // A CATIA that has crashed made no more calls.
+    if (process_.hasEnded()) return {};
+    return send("due").get<std::vector<int>>();
+}
+
 void RemoteCatia::setDialogDelay(double seconds) { send("dialogdelay", {{"seconds", seconds}}); }
 
 Json RemoteCatia::dumpCatia() const { return send("dumpcatia"); }

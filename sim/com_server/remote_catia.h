@@ -31,6 +31,8 @@ public:
     void failEverything() override;
     void crashAt(const std::string& typeName, const std::string& member, int n = 1) override;
     void busyAt(const std::string& typeName, const std::string& member, double seconds, int n = 1) override;
+    void actDuring(const std::string& typeName, const std::string& member, int n, int action) override;
+    std::vector<int> takeDueActions() override;
     winmsg::WindowMessages& windowMessages() override { return *this; }
     void setClock(std::function<double()> clock) override { clock_ = std::move(clock); }
     void setDialogDelay(double seconds) override;

@@ -2,11 +2,11 @@
 
 #include <chrono>
 #include <utility>
-#include <utility>
 
 #include "common/automation/error.h"
 #include "headless/script_fault.h"
 #include "sim/com_server/com_object.h"
+#include "sim/com_server/person_action_post.h"
 #include "sim/com_server/server_calls.h"
 #include "sim/com_server/simcatia_ids.h"
 #include "win32/base/com_ptr.h"
@@ -117,6 +117,16 @@ ServedCatia::ServedCatia(std::filesystem::path workspace, std::optional<std::fil
         serverState().makeBusy(std::chrono::milliseconds(static_cast<long long>(seconds * 1000)));
         return true;
     });
+    // A person's action at a planned call: posted to the program's window right inside the call
+    // when the driver asked for it, else kept for the controlling process to take.
+    catia_.onActionDue([this](int action) {
+        if (auto post = posts_.find(action); post != posts_.end()) {
+            postPersonAction(post->second);
+            posts_.erase(post);
+        } else {
+            dueActions_.push_back(action);
+        }
+    });
     factory_ = new ApplicationFactory(*this);
 }
 
@@ -223,6 +233,11 @@ Json ServedCatia::execute(const std::string& op, const Json& request) {
     else if (op == "busyat") {
         catia_.busyAt(text("type"), text("member"), request.at("seconds").get<double>(), request.at("n").get<int>());
     }
+    else if (op == "actduring") {
+        const int action = request.at("action").get<int>();
+        if (request.contains("post")) posts_[action] = request["post"];
+        catia_.actDuring(text("type"), text("member"), request.at("n").get<int>(), action);
+    } else if (op == "due") return std::exchange(dueActions_, {});
     else if (op == "dialogdelay") catia_.setDialogDelay(request.at("seconds").get<double>());
     else if (op == "windows") showDialogsAsWindows();
     else if (op == "dumpcatia") return catia_.dumpCatia();

@@ -6,8 +6,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "headless/transcript.h"
 #include "headless/virtual_disk.h"
@@ -58,6 +60,10 @@ private:
     bool startedForClient_ = false;
     // The clock of the machine that controls this CATIA, as of its last request.
     double clock_ = 0;
+    // The person's planned actions that this process posts to the program's window itself,
+    // and those made due for the controlling process to take.
+    std::map<int, platform::Json> posts_;
+    std::vector<int> dueActions_;
     IClassFactory* factory_ = nullptr;
     // Last: its thread works on the simulator and ends before it.
     std::unique_ptr<RealDialogThread> realDialogs_;

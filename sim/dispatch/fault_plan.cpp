@@ -16,6 +16,7 @@ int rank(PlannedEvent::Kind kind) {
         case PlannedEvent::Kind::Fail: return 3;
         case PlannedEvent::Kind::Crash: return 2;
         case PlannedEvent::Kind::Busy: return 1;
+        case PlannedEvent::Kind::PersonActs: return 0;
     }
     return 0;
 }
@@ -38,6 +39,10 @@ void FaultPlan::busyAt(std::string typeName, std::string member, double seconds,
     plan(std::move(typeName), std::move(member), n, {PlannedEvent::Kind::Busy, seconds});
 }
 
+void FaultPlan::actDuring(std::string typeName, std::string member, int n, int action) {
+    plan(std::move(typeName), std::move(member), n, {PlannedEvent::Kind::PersonActs, 0, action});
+}
+
 void FaultPlan::expectRepeat(std::string_view typeName, std::string_view member) {
     repeat_.emplace(std::string(typeName), std::string(member));
 }
@@ -53,7 +58,12 @@ std::optional<PlannedEvent> FaultPlan::countCall(std::string_view typeName, std:
     std::optional<PlannedEvent> met;
     for (auto it = planned_.begin(); it != planned_.end();) {
         if (sameCall(it->typeName, it->member, typeName, member) && --it->callsLeft == 0) {
-            if (!met || rank(it->event.kind) > rank(met->kind)) met = it->event;
+            if (it->event.kind == PlannedEvent::Kind::PersonActs) {
+                if (actionDue_) actionDue_(it->event.action);
+                else due_.push_back(it->event.action);
+            } else if (!met || rank(it->event.kind) > rank(met->kind)) {
+                met = it->event;
+            }
             it = planned_.erase(it);
         } else {
             ++it;

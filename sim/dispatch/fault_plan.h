@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "common/automation/dispatch.h"
@@ -19,12 +20,13 @@ struct ObservedCall {
     std::size_t argumentCount;
 };
 
-// What happens at a planned call: it fails; CATIA's process ends during it; or CATIA is busy
-// for a while from it on.
+// What happens at a planned call: it fails; CATIA's process ends during it; CATIA is busy for
+// a while from it on; or the person does something at the program's window meanwhile.
 struct PlannedEvent {
-    enum class Kind { Fail, Crash, Busy };
+    enum class Kind { Fail, Crash, Busy, PersonActs };
     Kind kind = Kind::Fail;
     double busySeconds = 0;
+    int action = 0;
 };
 
 // Injected faults: the n-th call, counted from the time the fault is planned, of a member on an
@@ -36,10 +38,18 @@ public:
     void failCall(std::string typeName, std::string member, int n);
     void crashAt(std::string typeName, std::string member, int n);
     void busyAt(std::string typeName, std::string member, double seconds, int n);
+    // The person's action number `action` happens while the n-th call is under way. It does
+    // not change the call: it becomes due, for whoever plays the person to carry out.
+    void actDuring(std::string typeName, std::string member, int n, int action);
 
     // Counts a call; what it meets, when it is a planned one (a failure wins over the others).
+    // The person's actions planned for it become due besides.
     std::optional<PlannedEvent> countCall(std::string_view typeName, std::string_view member,
                                           automation::CallKind kind, std::size_t argumentCount);
+    // The actions that became due since the last time, in the order of their calls. When a
+    // handler is set, each is handed to it as it becomes due instead.
+    std::vector<int> takeDueActions() { return std::exchange(due_, {}); }
+    void onActionDue(std::function<void(int action)> handler) { actionDue_ = std::move(handler); }
     // The next call of this member on this type repeats the one just counted (a client asking
     // again after a busy answer): it is not counted again.
     void expectRepeat(std::string_view typeName, std::string_view member);
@@ -58,6 +68,8 @@ private:
     void plan(std::string typeName, std::string member, int n, PlannedEvent event);
 
     std::vector<Planned> planned_;
+    std::vector<int> due_;
+    std::function<void(int)> actionDue_;
     std::optional<std::pair<std::string, std::string>> repeat_;
     CallObserver observer_;
 };

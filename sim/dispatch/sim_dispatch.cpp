@@ -66,6 +66,7 @@ automation::Variant SimDispatch::invoke(std::string_view member, automation::Cal
                     throw serverBusy();
                 }
                 break;
+            case PlannedEvent::Kind::PersonActs: break;
         }
     }
     try {

@@ -5,6 +5,7 @@
 #include "sim/model/refusal.h"
 #include "sim/model/world_writer.h"
 #include "sim/render/dxf_writer.h"
+#include "sim/render/pdf_writer.h"
 
 namespace qvl::sim {
 namespace {
@@ -67,13 +68,16 @@ void saveDocumentAs(Session& session, Document& document, const std::string& pat
 }
 
 void exportDocument(Session& session, const Document& document, const std::string& path, const std::string& format) {
-    if (document.kind() != DocumentKind::Drawing || text::compareTextIgnoreCase(format, "dwg") != 0) {
+    const bool dwg = text::compareTextIgnoreCase(format, "dwg") == 0;
+    const bool pdf = text::compareTextIgnoreCase(format, "pdf") == 0;
+    if (document.kind() != DocumentKind::Drawing || !(dwg || pdf)) {
         throw Refusal("CATIA exports no " + format + " from " + document.name());
     }
-    std::string target = path + ".dxf";
+    // A DXF file stands in for the DWG, which only CATIA writes.
+    std::string target = path + (dwg ? ".dxf" : ".pdf");
     requireWritablePlace(session, target);
     alertBeforeReplacing(session, target);
-    write(session, target, drawingDxf(worldContent(document)));
+    write(session, target, dwg ? drawingDxf(worldContent(document)) : drawingPdf(worldContent(document)));
     platform::Json event = platform::Transcript::event("exported");
     event["path"] = path;
     event["format"] = format;

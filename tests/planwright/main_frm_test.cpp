@@ -137,21 +137,35 @@ TEST_F(WindowTest, TheProgramFolderIsTheOneGiven) {
 
 // ---- Run ----------------------------------------------------------------------------------
 
+// The controls that take input, by name.
+std::vector<std::string> enabledControls(const ui::Form& f) {
+    std::vector<std::string> names;
+    for (const auto& c : f.controls()) {
+        if (c->enabled()) names.push_back(c->name());
+    }
+    return names;
+}
+
 TEST_F(WindowTest, RunSwitchesAlertsOffForTheBatchAndRestoresThem) {
     for (bool before : {true, false}) {
         SCOPED_TRACE(before);
         catia.displayFileAlerts = before;
         openPart("D:\\models\\Bracket.CATPart");
         RecordingMainFrm& f = start();
+        f.cmdDelAll.setEnabled(false);
+        const std::vector<std::string> enabledBefore = enabledControls(f);
         std::vector<std::string> seen;
         f.duringRun = [&] {
             seen.push_back(f.cmdRun.caption());
             seen.push_back(catia.displayFileAlerts ? "alerts on" : "alerts off");
+            // Only the run button, which stops the run, takes input meanwhile.
+            EXPECT_EQ(enabledControls(f), std::vector<std::string>{"cmdRun"});
         };
         f.cmdRun.click();
         EXPECT_EQ(f.runs, std::vector<int>{3});
-        EXPECT_EQ(seen, (std::vector<std::string>{"正在进行自动投图, 您休息一会儿吧...", "alerts off"}));
+        EXPECT_EQ(seen, (std::vector<std::string>{"停止投图", "alerts off"}));
         EXPECT_EQ(f.cmdRun.caption(), "执行自动投图");
+        EXPECT_EQ(enabledControls(f), enabledBefore);
         EXPECT_EQ(catia.displayFileAlerts, before);
     }
 }

@@ -23,5 +23,15 @@ TEST(WindowsPath, JoinsWithOneBackslashAndComparesWithoutCase) {
     EXPECT_FALSE(samePath("D:\\out\\a.txt", "D:\\out\\b.txt"));
 }
 
+TEST(WindowsPath, ResolvesARelativePathAgainstAFolder) {
+    EXPECT_EQ(resolvePath("D:\\lists", "..\\models\\A.CATPart"), "D:\\models\\A.CATPart");
+    EXPECT_EQ(resolvePath("D:\\lists", "sub/./A.CATPart"), "D:\\lists\\sub\\A.CATPart");
+    EXPECT_EQ(resolvePath("D:\\lists", "\\models\\A.CATPart"), "D:\\models\\A.CATPart");
+    EXPECT_EQ(resolvePath("D:\\lists", "E:\\x\\..\\A.CATPart"), "E:\\A.CATPart");
+    EXPECT_EQ(resolvePath("D:\\", "..\\..\\A.CATPart"), "D:\\A.CATPart");  // never above the root
+    EXPECT_EQ(resolvePath("\\\\server\\share\\lists", "..\\A.CATPart"), "\\\\server\\share\\A.CATPart");
+    EXPECT_EQ(resolvePath("\\\\server\\share\\lists", "\\A.CATPart"), "\\\\server\\share\\A.CATPart");
+}
+
 }  // namespace
 }  // namespace qvl::platform

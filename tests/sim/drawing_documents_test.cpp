@@ -119,7 +119,7 @@ TEST_F(DrawingDocumentsTest, ReplacingAFileAsksWhileFileAlertsAreOn) {
     EXPECT_EQ(eventsNamed("saved").size(), 4u);
 }
 
-TEST_F(DrawingDocumentsTest, ExportWritesTheSheetsAsDxfUnderTheGivenNamePlusItsExtension) {
+TEST_F(DrawingDocumentsTest, ExportWritesTheSheetsAsDxfOrPdfUnderTheGivenNamePlusItsExtension) {
     Object drawing = newDrawing();
     Object view = frontView(sheet(drawing, 1), blockProduct());
     view.put("x", 100.0);
@@ -138,9 +138,20 @@ TEST_F(DrawingDocumentsTest, ExportWritesTheSheetsAsDxfUnderTheGivenNamePlusItsE
     // The paper outline of A0.
     EXPECT_NE(dxf.find("10\n1189\n20\n0\n30\n0\n11\n1189\n21\n841\n"), std::string::npos);
 
-    EXPECT_EQ(errorOf([&] { drawing.call("ExportData", {Variant("D:\\out\\x"), Variant("pdf")}); }), serverFailure);
+    // As PDF: a page of the A0 paper (in points) with the same edge and the text in UCS-2.
+    drawing.call("ExportData", {Variant("D:\\out\\part1_CATDrawing"), Variant("pdf")});
+    std::string pdf = fileText("D:\\out\\part1_CATDrawing.pdf");
+    EXPECT_EQ(pdf.rfind("%PDF-1.4\n", 0), 0u);
+    EXPECT_NE(pdf.find("/Count 1 "), std::string::npos);
+    EXPECT_NE(pdf.find("/MediaBox [0 0 3370.394 2383.937]"), std::string::npos) << pdf;
+    EXPECT_NE(pdf.find(" 70 100 m 130 100 l S\n"), std::string::npos) << pdf;
+    EXPECT_NE(pdf.find("<6280672F89816C4200200041> Tj"), std::string::npos) << pdf;
+    // The cross-reference table stands where the trailer says: readers find the objects.
+    EXPECT_EQ(pdf.substr(std::stoul(pdf.substr(pdf.rfind("startxref\n") + 10)), 5), "xref\n");
+
+    EXPECT_EQ(errorOf([&] { drawing.call("ExportData", {Variant("D:\\out\\x"), Variant("igs")}); }), serverFailure);
     EXPECT_EQ(errorOf([&] { drawing.call("ExportData", {Variant("\\part1_CATDrawing"), Variant("dwg")}); }), serverFailure);
-    EXPECT_EQ(eventsNamed("exported").size(), 1u);
+    EXPECT_EQ(eventsNamed("exported").size(), 2u);
     // Exporting again over the file asks first.
     drawing.call("ExportData", {Variant("D:\\out\\part1_CATDrawing"), Variant("dwg")});
     EXPECT_EQ(eventsNamed("alert").size(), 1u);

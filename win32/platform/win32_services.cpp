@@ -147,6 +147,29 @@ double Win32Services::screenWidthTwips() { return GetSystemMetrics(SM_CXSCREEN) 
 
 double Win32Services::screenHeightTwips() { return GetSystemMetrics(SM_CYSCREEN) * twipsPerInch / screenDpi(); }
 
+void Win32Services::writeConsoleLine(const std::string& text) {
+    HANDLE out = GetStdHandle(STD_ERROR_HANDLE);
+    if (!out || out == INVALID_HANDLE_VALUE) {
+        // A program of the GUI subsystem has no console of its own: the one it was started from.
+        if (!consoleAttached_) consoleAttached_ = AttachConsole(ATTACH_PARENT_PROCESS) != FALSE;
+        if (!consoleAttached_) return;
+        out = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                          OPEN_EXISTING, 0, nullptr);
+        if (out == INVALID_HANDLE_VALUE) return;
+        SetStdHandle(STD_ERROR_HANDLE, out);
+    }
+    DWORD mode = 0;
+    DWORD written = 0;
+    if (GetConsoleMode(out, &mode)) {
+        const std::wstring line = toWide(text) + L"\r\n";
+        WriteConsoleW(out, line.c_str(), static_cast<DWORD>(line.size()), &written, nullptr);
+    } else {
+        // A file or a pipe takes the line as UTF-8.
+        const std::string line = text + "\r\n";
+        WriteFile(out, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    }
+}
+
 void Win32Services::setWindowPos(platform::WindowHandle window, platform::WindowHandle insertAfter, int x, int y,
                                  int cx, int cy, unsigned flags) {
     SetWindowPos(reinterpret_cast<HWND>(window), reinterpret_cast<HWND>(insertAfter), x, y, cx, cy, flags);

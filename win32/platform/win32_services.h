@@ -21,6 +21,9 @@ public:
     std::optional<std::vector<std::string>> openFiles(const std::string& filterDescription,
                                                       const std::string& filterPatterns) override;
     void startProgram(const std::string& commandLine) override;
+    // The standard error the starter handed over (a redirection), else the console of the
+    // process that started this one.
+    void writeConsoleLine(const std::string& text) override;
 
     std::string todayShortDate() override;
     double secondsSinceMidnight() override;
@@ -40,6 +43,7 @@ public:
 
 private:
     std::mt19937_64 generator_;
+    bool consoleAttached_ = false;
 };
 
 }  // namespace qvl::win32

@@ -7,6 +7,7 @@
 #include "win32/base/program_window.h"
 #include "win32/base/wide_text.h"
 #include "win32/ui/event_guard.h"
+#include "win32/ui/taskbar_progress.h"
 #include "win32/ui/twips.h"
 
 namespace qvl::win32 {
@@ -42,6 +43,10 @@ RECT outerRect(double clientWidthTwips, double clientHeightTwips, int dpi) {
     AdjustWindowRectExForDpi(&rect, formStyle, FALSE, formExtendedStyle, static_cast<UINT>(dpi));
     return rect;
 }
+
+// Posted to itself when the program unloads the form: the window goes once the event being
+// handled has ended.
+constexpr UINT unloadMessage = WM_APP + 1;
 
 bool isOptionKey(WPARAM key) { return key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT; }
 
@@ -157,6 +162,15 @@ void FormWindow::createControls() {
 
 void FormWindow::captionChanged(const ui::Form&) { SetWindowTextW(window_, toWide(form_.caption()).c_str()); }
 
+void FormWindow::progressChanged(const ui::Form&) { showTaskbarProgress(window_, form_.progress()); }
+
+void FormWindow::unloadRequested(const ui::Form&) { PostMessageW(window_, unloadMessage, 0, 0); }
+
+void FormWindow::closeNow() {
+    PostQuitMessage(0);
+    DestroyWindow(window_);
+}
+
 ControlWindow* FormWindow::peer(const std::string& name) const {
     for (const auto& peer : peers_) {
         if (peer->control().name() == name) return peer.get();
@@ -240,7 +254,9 @@ bool FormWindow::navigate(const MSG& message) {
         focusNext(focused, GetKeyState(VK_SHIFT) < 0);
         return true;
     }
-    if (!focused) return false;
+    // A control that is not enabled takes no keys, though it may keep the focus it had when it
+    // was disabled (a busy window's controls).
+    if (!focused || !focused->control().enabled()) return false;
     ui::Control& current = focused->control();
     if (message.wParam == VK_RETURN && current.kind() == ControlKind::Button) {
         raise(*focused, BN_CLICKED);
@@ -283,10 +299,15 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         }
-        case WM_CLOSE:
-            // Closing the window ends the program.
-            PostQuitMessage(0);
-            DestroyWindow(window_);
+        case WM_CLOSE: {
+            // Closing the window ends the program, unless the form asks to stay (it is busy).
+            bool mayClose = false;
+            runEvent(window_, programTitle_, [&] { mayClose = form_.Form_QueryUnload(); });
+            if (mayClose) closeNow();
+            return 0;
+        }
+        case unloadMessage:
+            closeNow();
             return 0;
         default:
             break;

@@ -18,8 +18,9 @@ namespace qvl::win32 {
 // The top-level window of one form, with a child window per control. Positions and sizes
 // come from the tables in twips, scaled at the window's DPI; controls keep the tables' fonts.
 // Tab and the arrow keys move in the declared order; Enter presses the focused button.
-// Closing the window ends the program's message loop. Attached to the form as its peer, it
-// follows the form's caption and position.
+// Closing the window asks the form first (Form_QueryUnload); closing it, or the program's
+// unloading it, ends the program's message loop. Attached to the form as its peer, it follows
+// the form's caption, position and progress (on the taskbar button).
 class FormWindow : public ui::FormPeer {
 public:
     // Creates the window, hidden, with all its controls showing the model's state.
@@ -28,6 +29,8 @@ public:
 
     void captionChanged(const ui::Form&) override;
     void moved(const ui::Form&) override { syncPlacement(); }
+    void progressChanged(const ui::Form&) override;
+    void unloadRequested(const ui::Form&) override;
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
 
@@ -61,6 +64,8 @@ private:
     HFONT fontFor(const std::string& name, int points);
     HFONT fittingFont(const ui::Control& control, RECT pixels);
     void focusNext(ControlWindow* from, bool backwards);
+    // Takes the window down and ends the message loop.
+    void closeNow();
 
     ui::Form& form_;
     std::string programTitle_;
