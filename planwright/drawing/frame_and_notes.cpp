@@ -36,19 +36,21 @@ Object MainFrm::insertTemplatePiece(const Object& targetView, const std::string&
                          .object();
         })) {
         Missing.add(piece);
+        // A template that is not there was offered to be made; one that is there is faulty.
+        if (services_.fileExists(templatePath())) templateFault("无法读取");
         return Object();
     }
-    // A template without a sheet and view of this name lacks the piece: it is left out
-    // without a word.
+    // A template without a sheet and view of this name lacks the piece.
     Object sheet;
-    if (!trap([&] { sheet = sheets.call("Item", {Variant(name)}).object(); })) return Object();
     Object views;
-    if (!trap([&] { views = sheet.get("Views").object(); })) {
+    Object source;
+    if (!trap([&] { sheet = sheets.call("Item", {Variant(name)}).object(); }) ||
+        !trap([&] { views = sheet.get("Views").object(); }) ||
+        !trap([&] { source = views.call("Item", {Variant(name)}).object(); })) {
         Missing.add(piece);
+        templateFault("缺少" + piece + " " + name);
         return Object();
     }
-    Object source;
-    if (!trap([&] { source = views.call("Item", {Variant(name)}).object(); })) return Object();
     Object component;
     if (!trap([&] {
             component = targetView.get("Components")
@@ -60,6 +62,8 @@ Object MainFrm::insertTemplatePiece(const Object& targetView, const std::string&
     }
     return component;
 }
+
+void MainFrm::templateFault(const std::string& what) { TemplateFaults.add(templatePath() + ": " + what); }
 
 void MainFrm::InsertFrame(const Object& targetView, const std::string& paperCode, double x, double y) {
     // The title block and the driver's explosion must never reach an earlier model's frame.
