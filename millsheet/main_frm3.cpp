@@ -8,6 +8,7 @@
 #include "millsheet/messages.h"
 #include "millsheet/sheet/default_template.h"
 #include "common/drawing/default_templates.h"
+#include "common/drawing/template_detail.h"
 #include "common/drawing/standard_scales.h"
 
 namespace qvl::millsheet {
@@ -52,20 +53,8 @@ void MainFrm3::readTemplate() {
     TemplateFrameView = Object();
     frameFault_.reset();
     Object sheets;
-    const bool read = trap([&] {
-        sheets = connection_.CatiaApp.get("Documents")
-                     .object()
-                     .call("Read", {Variant(templatePath())})
-                     .object()
-                     .get("Sheets")
-                     .object();
-    });
-    if (read) {
-        trap([&] {
-            TemplateFrameView =
-                sheets.call("Item", {Variant("A4")}).object().get("Views").object().call("Item", {Variant("A4")}).object();
-        });
-    }
+    const bool read = trap([&] { sheets = drawing::TemplateSheets(connection_.CatiaApp, templatePath()); });
+    if (read) trap([&] { TemplateFrameView = drawing::TemplateDetail(sheets, "A4"); });
     if (!trap.failed()) return;
     connection_.message(templateMessage(templatePath()));
     // A template that is not there was offered to be made; one that is there is faulty.
@@ -123,22 +112,8 @@ void MainFrm3::loadNotes(const std::string& notesName) {
     offerDefaultTemplate();
     ErrorTrap trap;
     trap([&] {
-        const Object drawingTemplate =
-            connection_.CatiaApp.get("Documents").object().call("Read", {Variant(templatePath())}).object();
-        txtTecNotes11.setText(drawingTemplate.get("Sheets")
-                                  .object()
-                                  .call("Item", {Variant(notesName)})
-                                  .object()
-                                  .get("Views")
-                                  .object()
-                                  .call("Item", {Variant(notesName)})
-                                  .object()
-                                  .get("Texts")
-                                  .object()
-                                  .call("Item", {Variant(1)})
-                                  .object()
-                                  .get("Text")
-                                  .toString());
+        const Object notes = drawing::TemplateDetail(drawing::TemplateSheets(connection_.CatiaApp, templatePath()), notesName);
+        txtTecNotes11.setText(notes.get("Texts").object().call("Item", {Variant(1)}).object().get("Text").toString());
     });
 }
 

@@ -9,6 +9,7 @@
 #include "common/automation/error_trap.h"
 #include "common/automation/variant.h"
 #include "common/catia/file_alerts_off.h"
+#include "common/drawing/template_detail.h"
 #include "planwright/drawing/notes_codes.h"
 #include "planwright/drawing/shared_drawing.h"
 #include "planwright/main_frm.h"
@@ -27,26 +28,15 @@ Object MainFrm::insertTemplatePiece(const Object& targetView, const std::string&
     std::optional<catia::FileAlertsOff> alertsOff;
     trap([&] { alertsOff.emplace(connection_.CatiaApp); });
     Object sheets;
-    if (!trap([&] {
-            sheets = connection_.CatiaApp.get("Documents")
-                         .object()
-                         .call("Read", {Variant(templatePath())})
-                         .object()
-                         .get("Sheets")
-                         .object();
-        })) {
+    if (!trap([&] { sheets = drawing::TemplateSheets(connection_.CatiaApp, templatePath()); })) {
         Missing.add(piece);
         // A template that is not there was offered to be made; one that is there is faulty.
         if (services_.fileExists(templatePath())) templateFault("无法读取");
         return Object();
     }
     // A template without a sheet and view of this name lacks the piece.
-    Object sheet;
-    Object views;
     Object source;
-    if (!trap([&] { sheet = sheets.call("Item", {Variant(name)}).object(); }) ||
-        !trap([&] { views = sheet.get("Views").object(); }) ||
-        !trap([&] { source = views.call("Item", {Variant(name)}).object(); })) {
+    if (!trap([&] { source = drawing::TemplateDetail(sheets, name); })) {
         Missing.add(piece);
         templateFault("缺少" + piece + " " + name);
         return Object();
