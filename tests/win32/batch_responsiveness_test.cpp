@@ -17,9 +17,9 @@
 #include "drive/drive_folders.h"
 #include "drive/screenshots.h"
 #include "drive/window_person.h"
+#include "scenario/com_scenario.h"
 #include "scenario/runner.h"
 #include "scenario/script.h"
-#include "sim/com_server/com_scenario.h"
 #include "tests/win32/sample_world.h"
 #include "win32/base/com_apartment.h"
 #include "win32/base/program_window.h"
@@ -114,7 +114,7 @@ TEST(PlanwrightBatch, TheWindowAnswersWithinASecondAtEverySampleOfAFiftyModelBat
     script += "\nclick cmdFolderSel\nclick cmdRun\n";
 
     std::vector<platform::Json> events;
-    simcatia::ComScenario catia(drives.root());
+    scenario::ComScenario catia(drives.root());
     Screenshots screenshots(std::nullopt);
     scenario::Runner runner(
         testFolder(), drives.root(), [&](const platform::Json& event) { events.push_back(event); },
