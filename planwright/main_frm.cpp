@@ -114,7 +114,7 @@ void MainFrm::cmdRun_Click() {
 
 void MainFrm::askToStopBatch() {
     if (batchRequests_.stop) return;
-    const int answer = services_.messageBox(stopQuestion, connection_.policy().title, platform::mb::yesNo | platform::mb::questionIcon);
+    const int answer = services_.messageBox(stopQuestion, connection_.policy().title, platform::mb::yesNo);
     if (answer == platform::mb::answerYes) batchRequests_.stop = true;
 }
 

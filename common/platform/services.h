@@ -15,7 +15,6 @@ using qvl::WindowHandle;
 namespace mb {
 inline constexpr int okOnly = 0;
 inline constexpr int yesNo = 4;
-inline constexpr int questionIcon = 32;
 inline constexpr int systemModal = 4096;
 inline constexpr int answerOk = 1;
 inline constexpr int answerYes = 6;

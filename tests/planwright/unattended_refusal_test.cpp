@@ -13,6 +13,24 @@
 namespace qvl::planwright {
 namespace {
 
+// A machine with CATIA running, the template and a list of one model that exists.
+struct ReadyMachine {
+    qvl::testing::TempFolder temp{"C/QVL/Template", "D/lists", "D/out"};
+    platform::VirtualDisk disk{temp.root()};
+    platform::Transcript transcript;
+    platform::HeadlessServices services{disk, transcript};
+    sim::SimCatia catia{disk, transcript};
+
+    ReadyMachine() {
+        disk.writeFile("C:\\QVL\\Template\\DrwFrame_All.CATDrawing", "{\"kind\": \"Drawing\", \"sheets\": []}");
+        disk.writeFile("D:\\lists\\m.txt", "D:\\models\\A.CATPart\r\n");
+        disk.writeFile("D:\\models\\A.CATPart", "{\"kind\": \"Part\"}", true);
+    }
+    int run(const std::vector<std::string>& arguments) {
+        return UnattendedBatch(services, catia.factory(), "C:\\QVL", arguments, "C:\\QVL").run();
+    }
+};
+
 struct Refusal {
     const char* what;
     std::vector<std::string> arguments;
@@ -44,40 +62,23 @@ TEST(UnattendedBatch, ARunThatCannotRunEndsWithTwoAndTellsWhyInTheLog) {
     };
     for (const Refusal& refusal : refusals) {
         SCOPED_TRACE(refusal.what);
-        qvl::testing::TempFolder temp{"C/QVL/Template", "D/lists", "D/out"};
-        platform::VirtualDisk disk(temp.root());
-        platform::Transcript transcript;
-        platform::HeadlessServices services(disk, transcript);
-        sim::SimCatia catia(disk, transcript);
-        disk.writeFile("C:\\QVL\\Template\\DrwFrame_All.CATDrawing", "{\"kind\": \"Drawing\", \"sheets\": []}");
-        disk.writeFile("D:\\lists\\m.txt", "D:\\models\\A.CATPart\r\n");
-        refusal.setUp(disk, catia);
-
-        UnattendedBatch batch(services, catia.factory(), "C:\\QVL", refusal.arguments, "C:\\QVL");
-        EXPECT_EQ(batch.run(), batchCouldNotRun);
-        const std::string log = disk.readFile("D:\\lists\\m.txt.log").value_or("");
+        ReadyMachine machine;
+        refusal.setUp(machine.disk, machine.catia);
+        EXPECT_EQ(machine.run(refusal.arguments), batchCouldNotRun);
+        const std::string log = machine.disk.readFile("D:\\lists\\m.txt.log").value_or("");
         EXPECT_NE(log.find("\r\n无法投图: " + refusal.reason), std::string::npos) << log;
         EXPECT_NE(log.find("退出状态 2\r\n"), std::string::npos) << log;
         // Nothing was shown, and CATIA wrote nothing.
-        EXPECT_TRUE(transcript.events().empty()) << transcript.events().front().dump();
+        EXPECT_TRUE(machine.transcript.events().empty()) << machine.transcript.events().front().dump();
     }
 }
 
 TEST(UnattendedBatch, ALogThatCannotBeWrittenStopsTheRunBeforeItBegins) {
-    qvl::testing::TempFolder temp{"C/QVL/Template", "D/lists"};
-    platform::VirtualDisk disk(temp.root());
-    platform::Transcript transcript;
-    platform::HeadlessServices services(disk, transcript);
-    sim::SimCatia catia(disk, transcript);
-    disk.writeFile("C:\\QVL\\Template\\DrwFrame_All.CATDrawing", "{\"kind\": \"Drawing\", \"sheets\": []}");
-    disk.writeFile("D:\\lists\\m.txt", "D:\\models\\A.CATPart\r\n");
-    disk.writeFile("D:\\models\\A.CATPart", "{\"kind\": \"Part\"}", true);
-    UnattendedBatch batch(services, catia.factory(), "C:\\QVL", {"/batch", "D:\\lists\\m.txt", "/log", "Q:\\no\\m.log"},
-                          "C:\\QVL");
-    EXPECT_EQ(batch.run(), batchCouldNotRun);
+    ReadyMachine machine;
+    EXPECT_EQ(machine.run({"/batch", "D:\\lists\\m.txt", "/log", "Q:\\no\\m.log"}), batchCouldNotRun);
     // Everything else would have let the run begin: no drawing was made.
-    EXPECT_TRUE(transcript.events().empty());
-    EXPECT_TRUE(disk.filesBelow("D:\\lists") == std::vector<std::string>{"m.txt"});
+    EXPECT_TRUE(machine.transcript.events().empty());
+    EXPECT_EQ(machine.disk.filesBelow("D:\\lists"), std::vector<std::string>{"m.txt"});
 }
 
 }  // namespace
