@@ -32,7 +32,7 @@ bool OfferDefaultTemplates(catia::Connection& connection, const std::string& nee
     platform::Services& services = connection.services();
     if (services.fileExists(needed) || connection.CatiaApp.isNothing()) return services.fileExists(needed);
     const int answer = services.messageBox(question(needed), connection.policy().title,
-                                           platform::mb::yesNo | platform::mb::questionIcon);
+                                           platform::mb::yesNo);
     if (answer != platform::mb::answerYes) return false;
 
     automation::ErrorTrap trap;

@@ -261,7 +261,7 @@ TEST_F(BatchTest, WithoutATemplateEveryModelAndTheDrawingFail) {
     services.queueMessageAnswer(platform::MessageAnswer::No);
     run(1);
     const std::string question =
-        programTitle + "|找不到模板文件:\r\n" + firstAngleTemplate + "\r\n\r\n是否现在在CATIA中生成默认模板？|36";
+        programTitle + "|找不到模板文件:\r\n" + firstAngleTemplate + "\r\n\r\n是否现在在CATIA中生成默认模板？|4";
     EXPECT_EQ(messages(), (Strings{question, someFailed(3)}));
     EXPECT_EQ(f.lstParts.items(), (Strings{bracketPath + failed, platePath + failed}));
     EXPECT_TRUE(catia.logOf("Save").empty());
