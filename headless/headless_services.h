@@ -70,6 +70,7 @@ public:
         return disk_.writeFile(path, bytes);
     }
     bool removeFile(const std::string& path) override { return disk_.removeFile(path); }
+    bool createFolder(const std::string& path) override { return disk_.createFolder(path); }
     double screenWidthTwips() override { return screenWidthPixels_ * 15.0; }
     double screenHeightTwips() override { return screenHeightPixels_ * 15.0; }
     void setWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,

@@ -6,6 +6,9 @@
 #include "common/catia/window_placement.h"
 #include "common/ui/output_folder.h"
 #include "millsheet/messages.h"
+#include "millsheet/sheet/default_template.h"
+#include "common/drawing/default_templates.h"
+#include "common/drawing/template_detail.h"
 #include "common/drawing/standard_scales.h"
 
 namespace qvl::millsheet {
@@ -37,23 +40,25 @@ MainFrm3::MainFrm3(catia::Connection& connection, platform::Services& services, 
 
 std::string MainFrm3::templatePath() const { return programFolder_ + "\\Template\\CNCFrame_All.CATDrawing"; }
 
+void MainFrm3::offerDefaultTemplate() {
+    drawing::OfferDefaultTemplates(connection_, templatePath(), {{templatePath(), MachiningTemplateArtwork}});
+}
+
+std::string MainFrm3::templateFault(const std::string& what) const { return templatePath() + ": " + what; }
+
 void MainFrm3::readTemplate() {
+    offerDefaultTemplate();
     ErrorTrap trap;
     // A template that cannot be read leaves no frame of an earlier read to place.
     TemplateFrameView = Object();
-    trap([&] {
-        const Object drawingTemplate =
-            connection_.CatiaApp.get("Documents").object().call("Read", {Variant(templatePath())}).object();
-        TemplateFrameView = drawingTemplate.get("Sheets")
-                                .object()
-                                .call("Item", {Variant("A4")})
-                                .object()
-                                .get("Views")
-                                .object()
-                                .call("Item", {Variant("A4")})
-                                .object();
-    });
-    if (trap.failed()) connection_.message(templateMessage(templatePath()));
+    frameFault_.reset();
+    Object sheets;
+    const bool read = trap([&] { sheets = drawing::TemplateSheets(connection_.CatiaApp, templatePath()); });
+    if (read) trap([&] { TemplateFrameView = drawing::TemplateDetail(sheets, "A4"); });
+    if (!trap.failed()) return;
+    connection_.message(templateMessage(templatePath()));
+    // A template that is not there was offered to be made; one that is there is faulty.
+    if (services_.fileExists(templatePath())) frameFault_ = templateFault(read ? "缺少图框 A4" : "无法读取");
 }
 
 void MainFrm3::Form_Load() {
@@ -104,24 +109,11 @@ void MainFrm3::lblOutFolder2_Click() { ui::OpenOutputFolder(services_, lblOutFol
 // The notes box changes only when the whole chain to the notes text succeeds. The template is
 // read afresh on every click.
 void MainFrm3::loadNotes(const std::string& notesName) {
+    offerDefaultTemplate();
     ErrorTrap trap;
     trap([&] {
-        const Object drawingTemplate =
-            connection_.CatiaApp.get("Documents").object().call("Read", {Variant(templatePath())}).object();
-        txtTecNotes11.setText(drawingTemplate.get("Sheets")
-                                  .object()
-                                  .call("Item", {Variant(notesName)})
-                                  .object()
-                                  .get("Views")
-                                  .object()
-                                  .call("Item", {Variant(notesName)})
-                                  .object()
-                                  .get("Texts")
-                                  .object()
-                                  .call("Item", {Variant(1)})
-                                  .object()
-                                  .get("Text")
-                                  .toString());
+        const Object notes = drawing::TemplateDetail(drawing::TemplateSheets(connection_.CatiaApp, templatePath()), notesName);
+        txtTecNotes11.setText(notes.get("Texts").object().call("Item", {Variant(1)}).object().get("Text").toString());
     });
 }
 

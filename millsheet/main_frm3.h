@@ -170,8 +170,8 @@ public:
     void CreateSheetViews(const automation::Object& model, const automation::Object& sheet, double centreX,
                           double centreY, double gap);
     void FitSheetScale(double width, double height, double gap);
-    // Writes the 21 title texts into the placed frame; names the frame lacks are skipped. Fails
-    // only when the sheet cannot be activated.
+    // Writes the 21 title texts into the placed frame; names the frame does not hand out are
+    // skipped and missing content of the template. Fails only when the sheet cannot be activated.
     void FillMachiningTitleBlock(const automation::Object& component, const MachiningTitleValues& values);
     MachiningTitleValues TitleValuesFromWindow();
 
@@ -192,8 +192,13 @@ public:
     platform::Services& services() const noexcept { return services_; }
 
 private:
-    // Reads the template; sets TemplateFrameView, or shows the template message.
+    // Reads the template, after offering to make it when it does not exist; sets
+    // TemplateFrameView, or shows the template message.
     void readTemplate();
+    // When the template does not exist, offers to make the default template in CATIA.
+    void offerDefaultTemplate();
+    // What the template lacks, as the run's message names it: "file: piece".
+    std::string templateFault(const std::string& what) const;
     void loadNotes(const std::string& notesName);
     // Fills the operations table from the records and writes the footer with the total time.
     // Rows that cannot be written are missing content when `tableExpected` (the template
@@ -209,6 +214,9 @@ private:
     std::string programFolder_;
     // The path (without extension) under which CreateSheetDrawing saved the drawing.
     std::optional<std::string> savedPath_;
+    // Why the last read of a template that exists gave no frame: it cannot be read, or it lacks
+    // the frame; nullopt when it gave one, or when there is no template.
+    std::optional<std::string> frameFault_;
 };
 
 }  // namespace qvl::millsheet

@@ -50,6 +50,8 @@ BatchOutcome BatchRun::run() {
         f_.connection().message("请先选择要投影的数模文件”");
         return {};
     }
+    f_.OfferDefaultTemplates();
+    f_.TemplateFaults.clear();
     bool drawingMade = true;
     if (outputMode_ == 1 || outputMode_ == 2) {
         const std::optional<std::string> name =
@@ -216,6 +218,10 @@ void BatchRun::report() {
                              ? "操作完成，有 " + std::to_string(failures_) + " 个文件出现了一点问题，请检查！"
                              : std::string("操作完成！ ");
     if (unprojected_ > 0) report += "\r\n已停止：还有 " + std::to_string(unprojected_) + " 个数模没有投图";
+    if (!f_.TemplateFaults.empty()) {
+        report += "\r\n\r\n模板缺少以下内容:";
+        for (const std::string& fault : f_.TemplateFaults.pieces()) report += "\r\n" + fault;
+    }
     f_.connection().message(report, reportCaption);
 }
 

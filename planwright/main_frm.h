@@ -93,8 +93,11 @@ public:
     std::array<double, 6> FrontViewDirection{};
     // What the drawing of the current model lacks of the content that the run's options ask
     // for (frame, notes, title-block values, size text, view direction); the batch counts a
-    // model with missing content as failed. A piece that the template lacks is not missing.
+    // model with missing content as failed.
     automation::MissingContent Missing;
+    // What the run met missing in the template files: "file: piece", each once; the run's
+    // final message names them.
+    automation::MissingContent TemplateFaults;
     // Export every drawing of a run as PDF beside its DWG (an unattended run's option; the
     // window has no control for it).
     bool ExportPdf = false;
@@ -152,8 +155,8 @@ public:
     // their values empty and their indexes in UnreadTitleValues.
     void GetPartProperties(const automation::Object& model);
     std::bitset<9> UnreadTitleValues;
-    // Writes the title texts of the frame component; a text missing from the frame is skipped,
-    // a text that cannot be written is missing content.
+    // Writes the title texts of the frame component; a text that the frame does not hand out is
+    // missing content and a template fault, a text that cannot be written is missing content.
     void FillTitleBlock(const automation::Object& component, const std::string& name,
                         const std::string& partNumber, const std::string& material, const std::string& scale,
                         const std::string& mass);
@@ -163,6 +166,9 @@ public:
     void chkAddFrm_Click();
     // The template drawing of the chosen projection method.
     std::string templatePath() const;
+    // When the template of the chosen projection method does not exist, offers to make the
+    // default templates in CATIA.
+    void OfferDefaultTemplates();
 
     // Front-view direction, projection plane and DWG export.
     void FVDirection(const automation::Object& part);
@@ -178,10 +184,13 @@ private:
     // Lists a model file under its display text, keeping the work list's two stores in step.
     Listing addToWorkList(const std::string& fullPath);
     void pickProductComponents(const automation::Object& selection);
-    // A view of the template placed as a component of `targetView`; Nothing when any step fails.
-    // When the template holds the piece but it cannot be placed, `piece` is missing content.
+    // A view of the template placed as a component of `targetView`; Nothing when any step fails,
+    // and `piece` is missing content. A template that exists but cannot be read, or lacks the
+    // sheet or view of that name, is a template fault.
     automation::Object insertTemplatePiece(const automation::Object& targetView, const std::string& name, double x,
                                            double y, const std::string& piece);
+    // Notes that the template file lacks `what` (or cannot be read at all).
+    void templateFault(const std::string& what);
     // Asks whether to stop the run after the model in hand; remembers a Yes.
     void askToStopBatch();
     void orientFrontView(const automation::Object& model, const automation::Object& links,

@@ -52,6 +52,32 @@ Templates (a folder "Template" beside the program)
   Template\\DrwFrame_All_3rd.CATDrawing (third-angle projection).
 - Millsheet:  Template\\CNCFrame_All.CATDrawing.
 - Orderloom needs no template.
+- The programs make their templates on first use: this zip holds none, as a CATDrawing file is
+  CATIA's own. When Planwright's run (or Millsheet at its start with CATIA running, at its run
+  or its notes buttons) finds no template, it asks "找不到模板文件: ... 是否现在在CATIA中生成默认模板？".
+  Answer 是 (Yes): the program draws its default templates in your CATIA, saves them into the
+  folder Template beside it (making the folder; a template that exists is never replaced) and
+  tells you where. Answer 否 (No) to go on without: no drawing can then be made. When the
+  folder cannot be written, the message names the files that could not be saved.
+- A batch started from a command line (/batch, below) asks nothing: start Planwright once with
+  its window to make the templates.
+- Your own templates: open the made template in CATIA, change the frames, the title block and
+  the notes on their detail sheets with CATIA's drafting tools, and save it under the same name.
+  Keep the names that the programs look up:
+    the detail sheets and their views: Planwright A0, A1, A2, A3, A4, Ax (a frame each, drawn
+    with the paper's lower-left corner at the view's origin) and Notes_General,
+    Notes_Injection, Notes_Stamping, Notes_Machining, Notes_Casting, Notes_Rubber,
+    Notes_Forging, Notes_Cust (notes hanging left of and below the origin); Millsheet A4 (the
+    frame), Notes1 and Notes2 (notes, the first text of each);
+    the title-block texts, each kept "modifiable in 2D component instances": Planwright
+    TitleName, TitlePN, TitleMaterial, TitleScale, TitleMass, TitleDesigner, TitleDrawner,
+    TitleDate1, TitleDate2; Millsheet PartName1, PartNumber1, NCMade1, Date1, Material1, Size1,
+    x0, y0, z0, FixMethod1, FilePath1, OP1, Machine1, Check1, Date2, Approval1, Date3,
+    TecNotes1, DocNo1, DocRev1, ECNNo1;
+    Millsheet's operations table ToolsList1: a row of the 14 column titles, a spare row and a
+    footer row.
+  A run whose template cannot be read, or lacks the frame it needs, the chosen notes block or a
+  title-block text, names the file and the piece in its final message and counts as incomplete. Delete a template file to be offered a new one.
 
 Settings
 - Planwright and Millsheet keep their options in Conf1.ini beside the program, written when

@@ -14,8 +14,8 @@ with `fail TYPE.MEMBER N` inserted right after `start`. Each faulty run is kept 
   plain-lacking    the run showed the very messages of the clean run, ending in a success
                    message, over output that lacks content of the clean run: the fault this
                    sweep looks for
-  template-piece   as plain-lacking, but the failed member only looks up a named piece that a
-                   user's template (or process) may simply not have; silent by design
+  process-piece    as plain-lacking, but the failed member only looks up a named piece that a
+                   user's process may simply not have; silent by design
   same-lacking     the same messages as the clean run, which tell of a failure (or do not end
                    in a success message), over output that lacks content
   reported         the messages differ from the clean run's (a failure or an incomplete message)
@@ -48,15 +48,12 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parent.parent
 TRANSCRIPTS = ROOT / "tests" / "scenario" / "transcripts"
 
-# Members that only look up a named piece of the template drawing or of the process: the
-# template's sheet and view of a frame or notes block (Item by name), a title text of a frame
-# (GetModifiableObject), a tool or tool assembly of an operation, a tool attribute and an
-# operation parameter by name. A user's template or process may lack any of them, and the
-# program cannot tell such a lack from a failed call, so their failure stays silent by design.
-TEMPLATE_PIECE_MEMBERS = {
-    "DrawingSheets.Item",
-    "DrawingViews.Item",
-    "DrawingComponent.GetModifiableObject",
+# Members that only look up a named piece of the process: a tool or tool assembly of an
+# operation, a tool attribute and an operation parameter by name. A user's process may lack any
+# of them, and the program cannot tell such a lack from a failed call, so their failure stays
+# silent by design. (A piece that a template lacks, a frame, notes block or title text, is named
+# in the run's final message.)
+PROCESS_PIECE_MEMBERS = {
     "ManufacturingOperation.Tool",
     "ManufacturingOperation.ToolAssembly",
     "ManufacturingTool.GetAttribute",
@@ -189,7 +186,7 @@ def classify(clean, faulty, member):
     if lacking:
         told = any(mark in text for text in messages for mark in FAILURE_MARKS)
         if messages and is_success(messages[-1]) and not told:
-            return "template-piece" if member in TEMPLATE_PIECE_MEMBERS else "plain-lacking"
+            return "process-piece" if member in PROCESS_PIECE_MEMBERS else "plain-lacking"
         return "same-lacking"
     return "plain-differs" if facts != clean[3] else "same"
 

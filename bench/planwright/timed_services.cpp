@@ -68,6 +68,10 @@ bool TimedServices::removeFile(const std::string& path) {
     return timed([&] { return services_.removeFile(path); });
 }
 
+bool TimedServices::createFolder(const std::string& path) {
+    return timed([&] { return services_.createFolder(path); });
+}
+
 bool TimedServices::writeFile(const std::string& path, const std::string& bytes) {
     return timed([&] { return services_.writeFile(path, bytes); });
 }

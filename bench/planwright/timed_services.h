@@ -39,6 +39,7 @@ public:
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFile(const std::string& path, const std::string& bytes) override;
     bool removeFile(const std::string& path) override;
+    bool createFolder(const std::string& path) override;
     double screenWidthTwips() override;
     double screenHeightTwips() override;
     void setWindowPos(platform::WindowHandle window, platform::WindowHandle insertAfter, int x, int y, int cx, int cy,

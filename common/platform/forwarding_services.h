@@ -36,6 +36,7 @@ public:
         return inner_.writeFile(path, bytes);
     }
     bool removeFile(const std::string& path) override { return inner_.removeFile(path); }
+    bool createFolder(const std::string& path) override { return inner_.createFolder(path); }
     double screenWidthTwips() override { return inner_.screenWidthTwips(); }
     double screenHeightTwips() override { return inner_.screenHeightTwips(); }
     void setWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,

@@ -72,6 +72,8 @@ public:
     virtual bool writeFile(const std::string& path, const std::string& bytes) = 0;
     // Deletes a file; false when it cannot be deleted.
     virtual bool removeFile(const std::string& path) = 0;
+    // Makes a folder and the folders above it that are missing; true when it exists afterwards.
+    virtual bool createFolder(const std::string& path) = 0;
 
     // Screen and window placement.
     virtual double screenWidthTwips() = 0;

@@ -162,8 +162,10 @@ void MainFrm3::cmdRun_Click() {
     trap([&] { keep = CurrentSheet.get("Name").toString(); });
     if (keep) drawing::RemoveSheetsExcept(CurrentDrawing, keep, trap);
 
-    // Without the template's frame (its message was shown) there is no frame to miss.
+    // Without a template (its message was shown) there is no frame to miss; a template that is
+    // there but gave no frame is named.
     FrameComponent = Object();
+    if (frameFault_) Missing.add(*frameFault_);
     bool frameMissed = false;
     if (!trap([&] { PlaceFrame(drawing::FindViewOfType13(CurrentSheet), "A4", 0.0, 0.0); }) &&
         !TemplateFrameView.isNothing()) {

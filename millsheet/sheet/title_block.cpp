@@ -31,11 +31,15 @@ void MainFrm3::FillMachiningTitleBlock(const Object& component, const MachiningT
     CurrentSheet.call("Activate");
     ErrorTrap trap;
     for (std::size_t i = 0; i < machiningTitleTextNames.size(); ++i) {
-        // A text that the frame does not hold is skipped; no other text is touched instead.
+        // A text that the frame does not hand out (none of that name, or one the template did not
+        // make modifiable in instances) is skipped and named; no other text is touched instead.
         Object text;
         if (!trap([&] {
                 text = component.call("GetModifiableObject", {Variant(machiningTitleTextNames[i])}).object();
             })) {
+            if (!component.isNothing()) {
+                Missing.add(templateFault("缺少可在实例中修改的标题栏文字 " + std::string(machiningTitleTextNames[i])));
+            }
             continue;
         }
         if (!trap([&] { text.put("Text", Variant(values[i])); })) Missing.add(missingTitlePiece(i));

@@ -1,11 +1,14 @@
 // The drawing document of a run: started from the template of the projection method, with the
-// template's sheets replaced by one fresh sheet, and saved at once in the output folder.
+// template's sheets replaced by one fresh sheet, and saved at once in the output folder; and the
+// default templates, made in CATIA when the template is missing.
 
 #include <optional>
 #include <string>
 
 #include "common/automation/error_trap.h"
 #include "common/automation/variant.h"
+#include "common/drawing/default_templates.h"
+#include "planwright/drawing/default_templates.h"
 #include "planwright/drawing/shared_drawing.h"
 #include "planwright/main_frm.h"
 
@@ -15,9 +18,22 @@ using automation::ErrorTrap;
 using automation::Object;
 using automation::Variant;
 
+namespace {
+
+constexpr const char* firstAngleTemplate = "\\Template\\DrwFrame_All.CATDrawing";
+constexpr const char* thirdAngleTemplate = "\\Template\\DrwFrame_All_3rd.CATDrawing";
+
+}  // namespace
+
 std::string MainFrm::templatePath() const {
-    return programFolder_ + (op1st.value() == 1 ? "\\Template\\DrwFrame_All.CATDrawing"
-                                                : "\\Template\\DrwFrame_All_3rd.CATDrawing");
+    return programFolder_ + (op1st.value() == 1 ? firstAngleTemplate : thirdAngleTemplate);
+}
+
+void MainFrm::OfferDefaultTemplates() {
+    drawing::OfferDefaultTemplates(
+        connection_, templatePath(),
+        {{programFolder_ + firstAngleTemplate, [] { return FrameTemplateArtwork(false); }},
+         {programFolder_ + thirdAngleTemplate, [] { return FrameTemplateArtwork(true); }}});
 }
 
 bool MainFrm::CreateDrawingFromTemplate(const std::string& fileName, const std::string& sheetName) {
@@ -31,6 +47,8 @@ bool MainFrm::CreateDrawingFromTemplate(const std::string& fileName, const std::
             CurrentDrawing =
                 connection_.CatiaApp.get("Documents").object().call("NewFrom", {Variant(templatePath())}).object();
         })) {
+        // A template that is not there was offered to be made; one that is there is faulty.
+        if (services_.fileExists(templatePath())) templateFault("无法读取");
         return false;
     }
 

@@ -9,6 +9,7 @@
 #include "common/automation/error_trap.h"
 #include "common/automation/variant.h"
 #include "common/catia/file_alerts_off.h"
+#include "common/drawing/template_detail.h"
 #include "planwright/drawing/notes_codes.h"
 #include "planwright/drawing/shared_drawing.h"
 #include "planwright/main_frm.h"
@@ -27,28 +28,19 @@ Object MainFrm::insertTemplatePiece(const Object& targetView, const std::string&
     std::optional<catia::FileAlertsOff> alertsOff;
     trap([&] { alertsOff.emplace(connection_.CatiaApp); });
     Object sheets;
-    if (!trap([&] {
-            sheets = connection_.CatiaApp.get("Documents")
-                         .object()
-                         .call("Read", {Variant(templatePath())})
-                         .object()
-                         .get("Sheets")
-                         .object();
-        })) {
+    if (!trap([&] { sheets = drawing::TemplateSheets(connection_.CatiaApp, templatePath()); })) {
         Missing.add(piece);
+        // A template that is not there was offered to be made; one that is there is faulty.
+        if (services_.fileExists(templatePath())) templateFault("无法读取");
         return Object();
     }
-    // A template without a sheet and view of this name lacks the piece: it is left out
-    // without a word.
-    Object sheet;
-    if (!trap([&] { sheet = sheets.call("Item", {Variant(name)}).object(); })) return Object();
-    Object views;
-    if (!trap([&] { views = sheet.get("Views").object(); })) {
-        Missing.add(piece);
-        return Object();
-    }
+    // A template without a sheet and view of this name lacks the piece.
     Object source;
-    if (!trap([&] { source = views.call("Item", {Variant(name)}).object(); })) return Object();
+    if (!trap([&] { source = drawing::TemplateDetail(sheets, name); })) {
+        Missing.add(piece);
+        templateFault("缺少" + piece + " " + name);
+        return Object();
+    }
     Object component;
     if (!trap([&] {
             component = targetView.get("Components")
@@ -60,6 +52,8 @@ Object MainFrm::insertTemplatePiece(const Object& targetView, const std::string&
     }
     return component;
 }
+
+void MainFrm::templateFault(const std::string& what) { TemplateFaults.add(templatePath() + ": " + what); }
 
 void MainFrm::InsertFrame(const Object& targetView, const std::string& paperCode, double x, double y) {
     // The title block and the driver's explosion must never reach an earlier model's frame.

@@ -71,16 +71,22 @@ void MainFrm::FillTitleBlock(const Object& component, const std::string& name, c
         {"TitleDate1", txtDate.text(), chkDate.value() == 1},
         {"TitleDate2", txtDate.text(), chkDate.value() == 1},
     };
+    // Without a frame there is no title block to fill: the frame is missing already.
+    if (component.isNothing()) return;
     ErrorTrap trap;
     for (const TitleText& text : texts) {
         if (!text.wanted) continue;
-        // A title text that the frame does not hold is the template's choice; one that is there
-        // but cannot be written leaves the title block without a value it should show.
+        // A title text that the frame does not hand out (none of that name, or one the template
+        // did not make modifiable in instances) is a fault of the template; one that cannot be
+        // written leaves the title block without a value it should show.
+        const std::string missing = std::string("标题栏: ") + text.textName;
         Object title;
         if (!trap([&] { title = component.call("GetModifiableObject", {Variant(text.textName)}).object(); })) {
+            Missing.add(missing);
+            templateFault(std::string("缺少可在实例中修改的标题栏文字 ") + text.textName);
             continue;
         }
-        if (!trap([&] { title.put("Text", Variant(text.value)); })) Missing.add(std::string("标题栏: ") + text.textName);
+        if (!trap([&] { title.put("Text", Variant(text.value)); })) Missing.add(missing);
     }
 }
 

@@ -20,6 +20,12 @@ public:
             changed();
             return sheetObject(sheet);
         });
+        // AddDetail(name): a detail sheet, whose views are 2D details that other sheets instantiate.
+        method("AddDetail", [this](Args args) {
+            auto sheet = drawing().addSheet(argument(args, 0).toString(), true);
+            changed();
+            return sheetObject(sheet);
+        });
         method("Remove", [this](Args args) {
             drawing().removeSheet(position(argument(args, 0)));
             changed();

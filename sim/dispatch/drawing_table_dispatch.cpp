@@ -38,6 +38,12 @@ public:
         method("RemoveRow", [this](Args args) { return changing([&] { table().removeRow(argument(args, 0).toLong()); }); });
         method("RemoveColumn",
                [this](Args args) { return changing([&] { table().removeColumn(argument(args, 0).toLong()); }); });
+        method("SetColumnSize", [this](Args args) {
+            return changing([&] { table().setColumnSize(argument(args, 0).toLong(), argument(args, 1).toDouble()); });
+        });
+        method("SetRowSize", [this](Args args) {
+            return changing([&] { table().setRowSize(argument(args, 0).toLong(), argument(args, 1).toDouble()); });
+        });
         // MergeCells(first row, first column, number of rows, number of columns)
         method("MergeCells", [this](Args args) {
             long long row = argument(args, 0).toLong(), column = argument(args, 1).toLong();

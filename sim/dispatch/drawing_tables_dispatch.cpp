@@ -21,6 +21,18 @@ public:
                 [&](std::size_t at, const std::string& name) { return tables[at]->name == name; }, "DrawingTables");
             return Variant(drawingTable(this->server(), owner(), tables[i]));
         });
+        // Add(x, y, rows, columns, row height, column width): an empty table whose upper-left
+        // corner stands at (x, y) in the view's coordinates.
+        method("Add", [this](Args args) {
+            auto& tables = view().content.tables;
+            auto table = std::make_shared<DrawingTable>(DrawingTable::empty(
+                "Table." + std::to_string(tables.size() + 1), argument(args, 0).toDouble(), argument(args, 1).toDouble(),
+                argument(args, 2).toLong(), argument(args, 3).toLong(), argument(args, 4).toDouble(),
+                argument(args, 5).toDouble()));
+            tables.push_back(table);
+            changed();
+            return Variant(drawingTable(this->server(), owner(), table));
+        });
     }
 
 private:

@@ -20,9 +20,26 @@ public:
             changed();
             return Variant(line2D(this->server(), owner(), view_, line));
         });
+        // CreateClosedCircle(x, y, radius) and CreateCircle(x, y, radius, start, end): a circle,
+        // or the arc of one from the start to the end angle (radians, counter-clockwise).
+        method("CreateClosedCircle", [this](Args args) {
+            return circle({argument(args, 0).toDouble(), argument(args, 1).toDouble(), argument(args, 2).toDouble()});
+        });
+        method("CreateCircle", [this](Args args) {
+            return circle({argument(args, 0).toDouble(), argument(args, 1).toDouble(), argument(args, 2).toDouble(),
+                           argument(args, 3).toDouble(), argument(args, 4).toDouble()});
+        });
     }
 
 private:
+    Variant circle(const DrawingCircle& drawn) {
+        if (!(drawn.radius > 0)) throw Refusal("a circle's radius is above 0");
+        if (!(drawn.end > drawn.start)) throw Refusal("an arc ends after it starts");
+        alive(view_).content.circles.push_back(drawn);
+        changed();
+        return Variant(circle2D(server(), owner(), view_, drawn));
+    }
+
     ViewPtr view_;
 };
 

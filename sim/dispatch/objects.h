@@ -63,6 +63,8 @@ Object drawingTable(Server& server, const DocumentPtr& drawing, const std::share
 Object factory2D(Server& server, const DocumentPtr& drawing, const ViewPtr& view);
 // A fresh "Line2D" for every line drawn.
 Object line2D(Server& server, const DocumentPtr& drawing, const ViewPtr& view, const DrawingLine& line);
+// A fresh "Circle2D" for every circle drawn.
+Object circle2D(Server& server, const DocumentPtr& drawing, const ViewPtr& view, const DrawingCircle& circle);
 Object drawingComponent(Server& server, const DocumentPtr& drawing, const ViewPtr& holder,
                         const std::shared_ptr<DrawingComponent>& component);
 

@@ -1,6 +1,8 @@
 #include "sim/render/drawing_svg.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <filesystem>
 
 #include "common/platform/windows_path.h"
@@ -19,7 +21,7 @@ constexpr double gap = 30;
 const char* style =
     "<style>"
     ".paper{fill:#fff;stroke:#888;stroke-width:0.5;stroke-dasharray:6 3}"
-    ".artwork{stroke:#000;stroke-width:0.35;stroke-linecap:round}"
+    ".artwork{stroke:#000;stroke-width:0.35;stroke-linecap:round;fill:none}"
     ".edge{stroke:#000;stroke-width:0.6;stroke-linecap:round}"
     ".table{stroke:#222;stroke-width:0.25}"
     "text{font-family:SimSun,'Noto Sans CJK SC','WenQuanYi Micro Hei',sans-serif;fill:#000;white-space:pre}"
@@ -68,6 +70,20 @@ void drawSheet(std::string& out, const SheetPicture& picture, double left, doubl
     for (const auto& l : picture.lines) {
         out += "<line class=\"" + std::string(lineClass(l.kind)) + "\" x1=\"" + sx(l.x1) + "\" y1=\"" + sy(l.y1) +
                "\" x2=\"" + sx(l.x2) + "\" y2=\"" + sy(l.y2) + "\"/>\n";
+    }
+    for (const auto& a : picture.arcs) {
+        if (a.closed()) {
+            out += "<circle class=\"artwork\" cx=\"" + sx(a.x) + "\" cy=\"" + sy(a.y) + "\" r=\"" +
+                   formatCoordinate(a.radius) + "\"/>\n";
+            continue;
+        }
+        // Counter-clockwise on the sheet is counter-clockwise on the screen too, whose y runs down:
+        // SVG's sweep flag 0.
+        const std::string large = a.end - a.start > std::numbers::pi ? "1" : "0";
+        out += "<path class=\"artwork\" d=\"M " + sx(a.x + a.radius * std::cos(a.start)) + " " +
+               sy(a.y + a.radius * std::sin(a.start)) + " A " + formatCoordinate(a.radius) + " " +
+               formatCoordinate(a.radius) + " 0 " + large + " 0 " + sx(a.x + a.radius * std::cos(a.end)) + " " +
+               sy(a.y + a.radius * std::sin(a.end)) + "\"/>\n";
     }
     for (const auto& t : picture.texts) {
         if (t.text.empty()) continue;

@@ -1,6 +1,7 @@
 #include "sim/render/dxf_writer.h"
 
 #include <cstdio>
+#include <numbers>
 
 #include "common/text/utf8.h"
 #include "sim/model/drawing/drawing_reader.h"
@@ -42,6 +43,19 @@ public:
         pair(11, x2);
         pair(21, y2);
         pair(31, 0.0);
+    }
+
+    // A CIRCLE entity, or an ARC entity with its angles in degrees, counter-clockwise.
+    void arc(const std::string& layer, const SheetPicture::Arc& a, double dx) {
+        pair(0, a.closed() ? "CIRCLE" : "ARC");
+        pair(8, layer);
+        pair(10, dx + a.x);
+        pair(20, a.y);
+        pair(30, 0.0);
+        pair(40, a.radius);
+        if (a.closed()) return;
+        pair(50, a.start * 180 / std::numbers::pi);
+        pair(51, a.end * 180 / std::numbers::pi);
     }
 
     // A TEXT entity aligned at (x, y) as CATIA's anchor position aligns it.
@@ -100,6 +114,7 @@ std::string drawingDxf(const platform::Json& drawing) {
             dxf.line(layer, dx, h, dx, 0);
         }
         for (const auto& l : picture.lines) dxf.line(layer, dx + l.x1, l.y1, dx + l.x2, l.y2);
+        for (const auto& a : picture.arcs) dxf.arc(layer, a, dx);
         for (const auto& t : picture.texts) {
             // View names are the picture's captions, not part of the drawing.
             if (!t.text.empty() && t.kind != SheetPicture::TextKind::ViewName) dxf.textAt(layer, t.text, dx + t.x, t.y, t.size, t.anchorPoint);

@@ -52,8 +52,13 @@ std::string pageContent(const SheetPicture& picture, double left, double bottom)
     if (picture.paper) {
         out += "0.25 w 0 0 " + n(picture.paper->first) + " " + n(picture.paper->second) + " re S\n";
     }
-    for (const auto& l : picture.lines) {
+    auto stroke = [&](const SheetPicture::Line& l) {
         out += n(lineWidth(l.kind)) + " w " + n(l.x1) + " " + n(l.y1) + " m " + n(l.x2) + " " + n(l.y2) + " l S\n";
+    };
+    for (const auto& l : picture.lines) stroke(l);
+    // Circles as short lines.
+    for (const auto& a : picture.arcs) {
+        for (const auto& l : a.segments()) stroke(l);
     }
     for (const auto& t : picture.texts) {
         // View names are the picture's captions, not part of the drawing.

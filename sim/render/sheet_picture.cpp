@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "common/text/utf8.h"
 
@@ -70,6 +71,11 @@ public:
         picture_.lines.push_back({ax, ay, bx, by, kind});
     }
 
+    void circle(const Placement& at, const DrawingCircle& c, double dx, double dy) {
+        auto [cx, cy] = at(dx + c.x, dy + c.y);
+        picture_.arcs.push_back({cx, cy, at.scale * c.radius, c.start + at.angle, c.end + at.angle});
+    }
+
     // A text of several lines becomes one picture text per line, the lines stacked so that the
     // block stands at (x, y) as its anchor position says.
     void text(const Placement& at, const std::string& s, double x, double y, double size, long long anchor,
@@ -89,6 +95,7 @@ public:
         for (const DrawingLine& l : content.lines) {
             line(at, dx + l.x1, dy + l.y1, dx + l.x2, dy + l.y2, SheetPicture::LineKind::Artwork);
         }
+        for (const DrawingCircle& c : content.circles) circle(at, c, dx, dy);
         for (const auto& t : content.texts) {
             text(at, t->text, dx + t->x, dy + t->y, t->fontSize, t->anchorPoint, SheetPicture::TextKind::Artwork);
         }
@@ -165,6 +172,20 @@ std::optional<std::pair<double, double>> paperOf(long long paperSize) {
     }
 }
 
+bool SheetPicture::Arc::closed() const noexcept { return DrawingCircle{x, y, radius, start, end}.closed(); }
+
+std::vector<SheetPicture::Line> SheetPicture::Arc::segments() const {
+    const double sweep = end - start;
+    const int count = std::max(8, static_cast<int>(std::ceil(48 * sweep / (2 * std::numbers::pi))));
+    std::vector<Line> out;
+    for (int i = 0; i < count; ++i) {
+        const double a = start + sweep * i / count, b = start + sweep * (i + 1) / count;
+        out.push_back({x + radius * std::cos(a), y + radius * std::sin(a), x + radius * std::cos(b),
+                       y + radius * std::sin(b), LineKind::Artwork});
+    }
+    return out;
+}
+
 std::array<double, 4> SheetPicture::bounds() const {
     double inf = std::numeric_limits<double>::infinity();
     std::array<double, 4> b{inf, -inf, inf, -inf};
@@ -179,6 +200,11 @@ std::array<double, 4> SheetPicture::bounds() const {
     for (const Line& l : lines) {
         take(l.x1, l.y1);
         take(l.x2, l.y2);
+    }
+    for (const Arc& a : arcs) {
+        const std::array<double, 4> box = DrawingCircle{a.x, a.y, a.radius, a.start, a.end}.box();
+        take(box[0], box[2]);
+        take(box[1], box[3]);
     }
     for (const Text& t : texts) take(t.x, t.y);
     return b;

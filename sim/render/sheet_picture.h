@@ -21,6 +21,18 @@ struct SheetPicture {
         double y2 = 0;
         LineKind kind = LineKind::Artwork;
     };
+    // A circle or an arc of one: centre, radius, and the angles (radians, counter-clockwise)
+    // where it starts and ends on the sheet.
+    struct Arc {
+        double x = 0;
+        double y = 0;
+        double radius = 0;
+        double start = 0;
+        double end = 0;
+        bool closed() const noexcept;
+        // The arc as line segments, for a renderer that draws no arcs.
+        std::vector<Line> segments() const;
+    };
     enum class TextKind { Artwork, Table, ViewName };
     struct Text {
         std::string text;
@@ -38,6 +50,7 @@ struct SheetPicture {
     // Landscape paper of the sheet's size; nullopt for a size other than A0 to A4.
     std::optional<std::pair<double, double>> paper;
     std::vector<Line> lines;
+    std::vector<Arc> arcs;
     std::vector<Text> texts;
 
     // {xmin, xmax, ymin, ymax} of the paper and everything drawn; the paper alone (or a

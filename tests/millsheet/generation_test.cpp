@@ -220,7 +220,9 @@ TEST_F(GenerationTest, ATitleTextTheFrameLacksIsSkippedAndTheOthersAreWritten) {
     EXPECT_EQ(background.text("Material1")->text, "45#");
     EXPECT_EQ(background.text("FixMethod1")->text, "-");
     EXPECT_EQ(background.texts.size(), 20u);
-    EXPECT_EQ(lastMessage(), done);
+    // The template's lack is named: the sheet is incomplete.
+    EXPECT_EQ(lastMessage(), done + "\r\n\r\n以下内容没有写入加工单:\r\nC:\\QVL\\Template\\CNCFrame_All.CATDrawing: "
+                                   "缺少可在实例中修改的标题栏文字 Size1");
 }
 
 TEST_F(GenerationTest, TheSavedDrawingHoldsOneA4SheetWithTheExplodedFrame) {
@@ -325,7 +327,7 @@ TEST_F(GenerationTest, AnUnreadableTemplateIsReportedAndTheSheetSavedWithoutFram
     EXPECT_EQ(messages(),
               (std::vector<std::string>{
                   programTitle + "|无法取得正确的模板！\r\n请检查C:\\QVL\\Template\\CNCFrame_All.CATDrawing是否做了正确配置.",
-                  done}));
+                  done + "\r\n\r\n以下内容没有写入加工单:\r\nC:\\QVL\\Template\\CNCFrame_All.CATDrawing: 无法读取"}));
     EXPECT_TRUE(lastDrawing().sheets.front()->background()->texts.empty());
     EXPECT_EQ(lastDrawing().saves, 2);
 }

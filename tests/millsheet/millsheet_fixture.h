@@ -32,6 +32,8 @@ protected:
     platform::HeadlessServices services{disk, transcript};
     FakeCatia catia{disk};
     catia::Connection connection{millsheet::connectionPolicy(), catia, services};
+    // The template that the fake CATIA reads lies on the disk too, so nothing offers to make it.
+    const bool templateOnDisk = disk.writeFile(catia.templatePath, "{}");
     ui::HeadlessWindowSystem windows{services};
     std::unique_ptr<MainFrm3> form;
     std::size_t eventsBefore = 0;

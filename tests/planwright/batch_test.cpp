@@ -254,10 +254,15 @@ TEST_F(BatchTest, ASharedDrawingThatIsNotSavedIsNoSuccess) {
 
 TEST_F(BatchTest, WithoutATemplateEveryModelAndTheDrawingFail) {
     MainFrm& f = start();
-    catia.templates.clear();
+    withoutTemplates();
     list({bracketPath, platePath});
+    // The person declines to have the templates made.
+    services.queueMessageAnswer(platform::MessageAnswer::No);
+    services.queueMessageAnswer(platform::MessageAnswer::No);
     run(1);
-    EXPECT_EQ(messages(), Strings{someFailed(3)});
+    const std::string question =
+        programTitle + "|找不到模板文件:\r\n" + firstAngleTemplate + "\r\n\r\n是否现在在CATIA中生成默认模板？|4";
+    EXPECT_EQ(messages(), (Strings{question, someFailed(3)}));
     EXPECT_EQ(f.lstParts.items(), (Strings{bracketPath + failed, platePath + failed}));
     EXPECT_TRUE(catia.logOf("Save").empty());
     EXPECT_EQ(closedModels(), (Strings{"Close Bracket.CATPart", "Close Plate.CATPart"}));
@@ -314,15 +319,18 @@ TEST_F(BatchTest, TypedCodesThatAreNoCodesGetTheirMessages) {
 
 // ---- Frames never reach an earlier model's frame ----------------------------------------
 
-TEST_F(BatchTest, AMissingFrameLosesOnlyThatFrame) {
-    start();
+TEST_F(BatchTest, AMissingFrameLosesOnlyThatFrameAndIsNamed) {
+    MainFrm& f = start();
     catia.missingTemplatePieces = {"A3"};
     list({bracketPath, platePath});
     run(1);
     EXPECT_EQ(sheet("Run.CATDrawing", "QVL-Planwright").background()->exploded,
               (Strings{"Notes_General 1371,801", "A2 797,421", "Notes_General 737,801"}));
     EXPECT_EQ(catia.logOf("Explode A2").size(), 1u);
-    EXPECT_EQ(messages(), Strings{allDone});
+    // The model without its frame counts, and the template is named for lacking it.
+    EXPECT_EQ(f.lstParts.items(), (Strings{bracketPath, platePath + failed}));
+    EXPECT_EQ(messages(), Strings{runCaption + "|操作完成，有 1 个文件出现了一点问题，请检查！\r\n\r\n模板缺少以下内容:\r\n" +
+                                  firstAngleTemplate + ": 缺少图框 A3|0"});
 }
 
 TEST_F(BatchTest, ContentThatCannotBeWrittenCountsItsModelAsFailed) {

@@ -35,7 +35,17 @@ protected:
     std::unique_ptr<MainFrm> form;
     std::size_t eventsBeforeStart = 0;
 
-    DrawingTest() { catia.templates = {firstAngleTemplate, thirdAngleTemplate}; }
+    // The templates that the fake CATIA reads lie on the disk too, so nothing offers to make them.
+    DrawingTest() {
+        catia.templates = {firstAngleTemplate, thirdAngleTemplate};
+        for (const std::string& path : catia.templates) disk.writeFile(path, "{}", true);
+    }
+    // Neither CATIA nor the disk has the templates: a run offers to make them, and the person
+    // declines.
+    void withoutTemplates() {
+        catia.templates.clear();
+        for (const std::string& path : {firstAngleTemplate, thirdAngleTemplate}) disk.removeFile(path);
+    }
 
     // The window loaded, with the output folder D:\out; what start-up showed is left out of
     // the events below.

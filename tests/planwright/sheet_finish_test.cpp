@@ -111,10 +111,19 @@ TEST_F(SheetFinishTest, AFrameMissingFromTheTemplateLeavesNoComponentBehind) {
     catia.missingTemplatePieces = {"A3"};
     f.InsertFrame(target, "A3", 0, 0);
     EXPECT_TRUE(f.FrameComponent.isNothing());
-    EXPECT_TRUE(f.Missing.empty());  // the template's choice, no missing content
+    // The frame is missing content, and the template is named for lacking it.
+    EXPECT_EQ(f.Missing.pieces(), Strings{"图框"});
+    EXPECT_EQ(f.TemplateFaults.pieces(), Strings{firstAngleTemplate + ": 缺少图框 A3"});
+    // A template that is there but cannot be read is named as such.
     catia.templates.clear();
     f.InsertFrame(target, "A2", 0, 0);
     EXPECT_TRUE(f.FrameComponent.isNothing());
+    EXPECT_EQ(f.TemplateFaults.pieces().back(), firstAngleTemplate + ": 无法读取");
+    // One that is not there was offered to be made: the run says nothing more of it.
+    const std::size_t faults = f.TemplateFaults.pieces().size();
+    disk.removeFile(firstAngleTemplate);
+    f.InsertFrame(target, "A2", 0, 0);
+    EXPECT_EQ(f.TemplateFaults.pieces().size(), faults);
     EXPECT_TRUE(catia.displayFileAlerts);
     EXPECT_TRUE(messages().empty());
 }
@@ -137,7 +146,7 @@ TEST_F(SheetFinishTest, TitleBlockWritesTheCheckedInputs) {
     EXPECT_EQ(title("TitleDate2"), "2026/12/7");
 }
 
-TEST_F(SheetFinishTest, ATitleTextMissingFromTheFrameIsSkipped) {
+TEST_F(SheetFinishTest, ATitleTextMissingFromTheFrameIsSkippedAndNamed) {
     MainFrm& f = prepare();
     catia.missingTitleTexts = {"TitlePN"};
     f.InsertFrame(FindViewOfType13(f.CurrentSheet), "A4", 0, 0);
@@ -145,12 +154,17 @@ TEST_F(SheetFinishTest, ATitleTextMissingFromTheFrameIsSkipped) {
     EXPECT_EQ(title("TitlePN"), "<none>");
     EXPECT_EQ(title("TitleMaterial"), "M");
     EXPECT_EQ(title("TitleDate2"), f.txtDate.text());
-    EXPECT_TRUE(f.Missing.empty());
+    EXPECT_EQ(f.Missing.pieces(), Strings{"标题栏: TitlePN"});
+    EXPECT_EQ(f.TemplateFaults.pieces(), Strings{firstAngleTemplate + ": 缺少可在实例中修改的标题栏文字 TitlePN"});
+    // Without a frame there is no title block: nothing more is missing.
+    f.FillTitleBlock(automation::Object(), "N", "P", "M", "S", "W");
+    EXPECT_EQ(f.Missing.pieces().size(), 1u);
 
     // A title text that is there but cannot be written is missing content.
+    f.Missing.clear();
     catia.failing = {"DrawingText.Text"};
     f.FillTitleBlock(f.FrameComponent, "N", "P", "M", "S", "W");
-    EXPECT_EQ(f.Missing.pieces(), (Strings{"标题栏: TitleName", "标题栏: TitleMaterial", "标题栏: TitleScale",
+    EXPECT_EQ(f.Missing.pieces(), (Strings{"标题栏: TitleName", "标题栏: TitlePN", "标题栏: TitleMaterial", "标题栏: TitleScale",
                                            "标题栏: TitleMass", "标题栏: TitleDesigner", "标题栏: TitleDrawner",
                                            "标题栏: TitleDate1", "标题栏: TitleDate2"}));
 }

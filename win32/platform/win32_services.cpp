@@ -128,6 +128,14 @@ bool Win32Services::removeFile(const std::string& path) {
     return !path.empty() && DeleteFileW(extendedLengthPath(path).c_str());
 }
 
+bool Win32Services::createFolder(const std::string& path) {
+    if (path.empty() || folderExists(path)) return !path.empty();
+    const std::size_t separator = path.find_last_of('\\');
+    // The folder above first, unless it is a drive's root ("D:").
+    if (separator != std::string::npos && separator > 2 && !createFolder(path.substr(0, separator))) return false;
+    return CreateDirectoryW(extendedLengthPath(path).c_str(), nullptr) || folderExists(path);
+}
+
 bool Win32Services::writeFile(const std::string& path, const std::string& bytes) {
     if (path.empty()) return false;
     UniqueFile file(CreateFileW(extendedLengthPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

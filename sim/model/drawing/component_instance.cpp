@@ -11,9 +11,7 @@ ViewContent flattenedArtwork(const DrawingView& detail) {
     for (const auto& inner : detail.components) {
         ViewContent placed = inner->content.copy();
         placed.translate(inner->x, inner->y);
-        artwork.lines.insert(artwork.lines.end(), placed.lines.begin(), placed.lines.end());
-        artwork.texts.insert(artwork.texts.end(), placed.texts.begin(), placed.texts.end());
-        artwork.tables.insert(artwork.tables.end(), placed.tables.begin(), placed.tables.end());
+        artwork.append(std::move(placed));
     }
     return artwork;
 }
@@ -43,9 +41,7 @@ void explode(DrawingView& holder, const DrawingComponent& component) {
     ViewContent artwork = component.content.copy();
     artwork.translate(component.x, component.y);
     for (const auto& text : artwork.texts) text->modifiableInInstances = false;
-    holder.content.lines.insert(holder.content.lines.end(), artwork.lines.begin(), artwork.lines.end());
-    holder.content.texts.insert(holder.content.texts.end(), artwork.texts.begin(), artwork.texts.end());
-    holder.content.tables.insert(holder.content.tables.end(), artwork.tables.begin(), artwork.tables.end());
+    holder.content.append(std::move(artwork));
 }
 
 std::vector<std::shared_ptr<DrawingText>> modifiableTexts(const DrawingComponent& component) {

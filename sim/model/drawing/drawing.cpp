@@ -19,8 +19,9 @@ std::optional<std::size_t> Drawing::findSheet(std::string_view sheetName) const 
     return std::nullopt;
 }
 
-std::shared_ptr<DrawingSheet> Drawing::addSheet(const std::string& sheetName) {
+std::shared_ptr<DrawingSheet> Drawing::addSheet(const std::string& sheetName, bool detail) {
     auto sheet = makeSheet(sheetName);
+    sheet->detail = detail;
     sheets.push_back(sheet);
     active_ = sheet;
     return sheet;

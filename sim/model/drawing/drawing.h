@@ -21,8 +21,9 @@ public:
 
     // The position (from 0) of the sheet with that name; nullopt when there is none.
     std::optional<std::size_t> findSheet(std::string_view sheetName) const;
-    // A new sheet, after the others, made active. Names need not be unique, as in CATIA.
-    std::shared_ptr<DrawingSheet> addSheet(const std::string& sheetName);
+    // A new sheet, after the others, made active. Names need not be unique, as in CATIA. A
+    // detail sheet holds artwork that other sheets instantiate.
+    std::shared_ptr<DrawingSheet> addSheet(const std::string& sheetName, bool detail = false);
     // Removes the sheet at `position` (from 0). Refuses to remove the last sheet.
     void removeSheet(std::size_t position);
 

@@ -17,6 +17,19 @@ DrawingLine lineAt(const Json& value, const std::string& where) {
     return {v[0], v[1], v[2], v[3]};
 }
 
+// [x, y, radius] for a closed circle, [x, y, radius, start, end] for an arc.
+DrawingCircle circleAt(const Json& value, const std::string& where) {
+    const bool arc = value.is_array() && value.size() == 5;
+    std::vector<double> v = numberList(value, arc ? 5 : 3, where);
+    if (!(v[2] > 0)) throw Refusal(where + ": expected a radius above 0");
+    DrawingCircle circle{v[0], v[1], v[2]};
+    if (arc) {
+        circle.start = v[3];
+        circle.end = v[4];
+    }
+    return circle;
+}
+
 std::shared_ptr<DrawingText> readText(const Json& value, const std::string& where, std::size_t index) {
     requireObject(value, where);
     auto text = std::make_shared<DrawingText>();
@@ -96,6 +109,10 @@ std::shared_ptr<DrawingTable> readTable(const Json& value, const std::string& wh
 void readArtwork(const Json& object, const std::string& where, ViewContent& content) {
     const Json& lines = optionalArray(object, "lines", where);
     for (std::size_t i = 0; i < lines.size(); ++i) content.lines.push_back(lineAt(lines[i], at(at(where, "lines"), i)));
+    const Json& circles = optionalArray(object, "circles", where);
+    for (std::size_t i = 0; i < circles.size(); ++i) {
+        content.circles.push_back(circleAt(circles[i], at(at(where, "circles"), i)));
+    }
     const Json& texts = optionalArray(object, "texts", where);
     for (std::size_t i = 0; i < texts.size(); ++i) content.texts.push_back(readText(texts[i], at(at(where, "texts"), i), i));
     const Json& tables = optionalArray(object, "tables", where);
@@ -103,7 +120,8 @@ void readArtwork(const Json& object, const std::string& where, ViewContent& cont
 }
 
 bool hasArtwork(const Json& object) {
-    return object.contains("lines") || object.contains("texts") || object.contains("tables");
+    return object.contains("lines") || object.contains("circles") || object.contains("texts") ||
+           object.contains("tables");
 }
 
 ViewDefinition definitionNamed(const std::string& name, const std::string& where) {

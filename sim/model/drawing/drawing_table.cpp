@@ -102,6 +102,42 @@ void DrawingTable::setText(long long row, long long column, std::string text) {
     cells_[row - 1][column - 1] = std::move(text);
 }
 
+DrawingTable DrawingTable::empty(std::string name, double x, double y, long long rows, long long columns,
+                                 double rowHeight, double columnWidth) {
+    if (rows < 1 || columns < 1) throw Refusal("a table has at least one row and one column");
+    if (!(rowHeight > 0) || !(columnWidth > 0)) throw Refusal("a table's rows and columns have a size above 0");
+    DrawingTable table;
+    table.name = std::move(name);
+    table.x = x;
+    table.y = y;
+    table.setCells(std::vector<std::vector<std::string>>(static_cast<std::size_t>(rows),
+                                                         std::vector<std::string>(static_cast<std::size_t>(columns))),
+                   static_cast<std::size_t>(columns));
+    table.rowHeights.assign(static_cast<std::size_t>(rows), rowHeight);
+    table.columnWidths.assign(static_cast<std::size_t>(columns), columnWidth);
+    return table;
+}
+
+namespace {
+
+void setSize(std::vector<double>& sizes, long long count, long long at, double size, double fallback,
+             const std::string& what) {
+    if (at < 1 || at > count) throw Refusal("the table has no " + what + " " + std::to_string(at));
+    if (!(size > 0)) throw Refusal("a table's " + what + " has a size above 0");
+    if (sizes.size() < static_cast<std::size_t>(count)) sizes.resize(static_cast<std::size_t>(count), fallback);
+    sizes[static_cast<std::size_t>(at - 1)] = size;
+}
+
+}  // namespace
+
+void DrawingTable::setColumnSize(long long column, double size) {
+    setSize(columnWidths, columnCount(), column, size, defaultColumnWidth, "column");
+}
+
+void DrawingTable::setRowSize(long long row, double size) {
+    setSize(rowHeights, rowCount(), row, size, defaultRowHeight, "row");
+}
+
 void DrawingTable::addRow(long long before) {
     if (before < 1 || before > rowCount() + 1) {
         throw Refusal("the table " + name + " has " + std::to_string(rowCount()) + " rows: no row can be added before row " +

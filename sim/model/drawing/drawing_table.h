@@ -39,6 +39,11 @@ public:
     // Set once the table is deleted with its view: calls on it then fail.
     bool removed = false;
 
+    // A new empty table of `rows` rows of `rowHeight` and `columns` columns of `columnWidth`
+    // (mm), its upper-left corner at (x, y); refused without rows or columns, or without size.
+    static DrawingTable empty(std::string name, double x, double y, long long rows, long long columns,
+                              double rowHeight, double columnWidth);
+
     // A table of `rows` (each `columnCount` texts long) without merges.
     void setCells(std::vector<std::vector<std::string>> rows, std::size_t columnCount);
 
@@ -60,6 +65,11 @@ public:
     // Removes the row (column); the blocks that it crosses shrink, and keep their text.
     void removeRow(long long row);
     void removeColumn(long long column);
+
+    // The width of a column, the height of a row, in mm. A table whose sizes came from its texts
+    // gives the other columns (rows) the default size.
+    void setColumnSize(long long column, double size);
+    void setRowSize(long long row, double size);
 
     // Merges the block into one cell showing the text of its first cell; the texts of the other
     // cells are dropped. Blocks merged before inside it are taken in; a block that lies partly

@@ -57,6 +57,19 @@ void writeArtwork(const ViewContent& content, Json& out) {
     Json lines = Json::array();
     for (const DrawingLine& l : content.lines) lines.push_back(segment(l.x1, l.y1, l.x2, l.y2));
     out["lines"] = lines;
+    // Written only when there are any, as files before circles could be drawn had none.
+    if (!content.circles.empty()) {
+        Json circles = Json::array();
+        for (const DrawingCircle& c : content.circles) {
+            Json circle = Json::array({worldNumber(c.x), worldNumber(c.y), worldNumber(c.radius)});
+            if (!c.closed()) {
+                circle.push_back(worldNumber(c.start));
+                circle.push_back(worldNumber(c.end));
+            }
+            circles.push_back(circle);
+        }
+        out["circles"] = circles;
+    }
     Json texts = Json::array();
     for (const auto& text : content.texts) texts.push_back(textJson(*text));
     out["texts"] = texts;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <memory>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,22 @@ struct DrawingLine {
     double x2 = 0;
     double y2 = 0;
     friend bool operator==(const DrawingLine&, const DrawingLine&) = default;
+};
+
+// A circle, or an arc of one, in the coordinates of the view that holds it: its centre, its
+// radius and the angles (radians, counter-clockwise from the x axis) where it starts and ends.
+// A closed circle runs from 0 to 2π.
+struct DrawingCircle {
+    double x = 0;
+    double y = 0;
+    double radius = 0;
+    double start = 0;
+    double end = 2 * std::numbers::pi;
+
+    bool closed() const noexcept { return end - start >= 2 * std::numbers::pi - 1e-9; }
+    // {xmin, xmax, ymin, ymax} of what is drawn of it.
+    std::array<double, 4> box() const;
+    friend bool operator==(const DrawingCircle&, const DrawingCircle&) = default;
 };
 
 // A part of a text set in its own font size (SetFontSize with a character range).
@@ -46,11 +64,14 @@ struct DrawingText {
 // The 2D artwork of a view or of a component.
 struct ViewContent {
     std::vector<DrawingLine> lines;
+    std::vector<DrawingCircle> circles;
     std::vector<std::shared_ptr<DrawingText>> texts;
     std::vector<std::shared_ptr<DrawingTable>> tables;
 
     // A deep copy: texts and tables of the copy are objects of their own.
     ViewContent copy() const;
+    // Takes in everything of `other`, after what is here.
+    void append(ViewContent&& other);
     // Moves everything by (dx, dy).
     void translate(double dx, double dy);
     // Marks every text and table removed.

@@ -158,12 +158,19 @@ std::array<double, 4> viewSize(const DrawingView& view) {
         take(line.x1, line.y1);
         take(line.x2, line.y2);
     }
+    auto takeCircle = [&](const DrawingCircle& circle, double dx, double dy) {
+        std::array<double, 4> b = circle.box();
+        take(dx + b[0], dy + b[2]);
+        take(dx + b[1], dy + b[3]);
+    };
+    for (const DrawingCircle& circle : view.content.circles) takeCircle(circle, 0, 0);
     for (const auto& text : view.content.texts) take(text->x, text->y);
     for (const auto& component : view.components) {
         for (const DrawingLine& line : component->content.lines) {
             take(component->x + line.x1, component->y + line.y1);
             take(component->x + line.x2, component->y + line.y2);
         }
+        for (const DrawingCircle& circle : component->content.circles) takeCircle(circle, component->x, component->y);
     }
     if (box.xmin > box.xmax) return {view.x, view.x, view.y, view.y};
     std::array<double, 4> placed = placedExtent(box, 0, 0, view.scale, view.angle);
