@@ -39,6 +39,15 @@ inline constexpr std::int32_t serverFailure = -2147467259;
 inline constexpr std::int32_t serverGone = -2147023174;
 }  // namespace errc
 
+// The errors of a call that the object's dispatch does not take: a member it does not have, or
+// a kind of call the member does not take (438); a number of arguments it does not take (450).
+inline Error memberNotSupportedError() {
+    return Error(errc::memberNotSupported, "Object doesn't support this property or method");
+}
+inline Error wrongArgumentCountError() {
+    return Error(errc::wrongArgumentCount, "Wrong number of arguments or invalid property assignment");
+}
+
 // Whether `error` tells that the automation server went away: no later call can succeed.
 inline bool isServerGoneError(const Error& error) noexcept { return error.code() == errc::serverGone; }
 

@@ -7,9 +7,7 @@ namespace {
 
 char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
-[[noreturn]] void notSupported() {
-    throw Error(errc::memberNotSupported, "Object doesn't support this property or method");
-}
+[[noreturn]] void notSupported() { throw memberNotSupportedError(); }
 
 }  // namespace
 
@@ -58,7 +56,7 @@ Variant MemberTable::invoke(std::string_view member, CallKind kind, std::span<Va
 }
 
 const Variant& argument(std::span<Variant> args, std::size_t index) {
-    if (index >= args.size()) throw Error(errc::wrongArgumentCount, "Wrong number of arguments or invalid property assignment");
+    if (index >= args.size()) throw wrongArgumentCountError();
     return args[index];
 }
 

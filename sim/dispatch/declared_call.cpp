@@ -10,14 +10,9 @@ namespace {
 using automation::CallKind;
 using reference::MemberKind;
 
-[[noreturn]] void notSupported() {
-    throw automation::Error(automation::errc::memberNotSupported, "Object doesn't support this property or method");
-}
+[[noreturn]] void notSupported() { throw automation::memberNotSupportedError(); }
 
-[[noreturn]] void wrongArgumentCount() {
-    throw automation::Error(automation::errc::wrongArgumentCount,
-                            "Wrong number of arguments or invalid property assignment");
-}
+[[noreturn]] void wrongArgumentCount() { throw automation::wrongArgumentCountError(); }
 
 bool isWholeNumberType(std::string_view type) {
     return type == "long" || type == "short" || type == "int" || type == "octet";

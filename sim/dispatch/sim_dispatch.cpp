@@ -53,8 +53,7 @@ automation::Variant SimDispatch::invoke(std::string_view member, automation::Cal
     Server& catia = server();
     if (owner_ && owner_->isClosed()) throw objectDisconnected();
     checkDeclaredCall(reference::Reference::catia().member(typeName(), member), kind, args);
-    if (!serves(member)) throw automation::Error(automation::errc::memberNotSupported,
-                                                 "Object doesn't support this property or method");
+    if (!serves(member)) throw automation::memberNotSupportedError();
     if (const std::optional<PlannedEvent> planned = catia.faults().countCall(typeName(), member, kind, args.size())) {
         switch (planned->kind) {
             case PlannedEvent::Kind::Fail: throw memberFailed(member, typeName());
