@@ -88,38 +88,42 @@ class TextPropertiesDispatch : public TextBoundDispatch {
 public:
     TextPropertiesDispatch(Server& server, DocumentPtr drawingDocument, std::shared_ptr<DrawingText> target)
         : TextBoundDispatch("DrawingTextProperties", server, std::move(drawingDocument), std::move(target)) {
-        pending("AnchorPoint", &DrawingText::anchorPoint);
-        pending("Justification", &DrawingText::justification);
-        pending("FontSize", &DrawingText::fontSize);
+        pending("AnchorPoint", &DrawingText::anchorPoint, &Pending::anchorPoint);
+        pending("Justification", &DrawingText::justification, &Pending::justification);
+        pending("FontSize", &DrawingText::fontSize, &Pending::fontSize);
         method("Update", [this](Args) {
             DrawingText& t = text();
-            for (const auto& apply : changes_) apply(t);
-            changes_.clear();
+            if (pending_.anchorPoint) t.anchorPoint = *pending_.anchorPoint;
+            if (pending_.justification) t.justification = *pending_.justification;
+            if (pending_.fontSize) t.fontSize = *pending_.fontSize;
+            pending_ = {};
             changed();
             return Variant();
         });
     }
 
 private:
+    // The properties set since the last Update.
+    struct Pending {
+        std::optional<long long> anchorPoint;
+        std::optional<long long> justification;
+        std::optional<double> fontSize;
+    };
+
     template <class T>
-    void pending(const char* name, T DrawingText::*member) {
-        auto value = std::make_shared<std::optional<T>>();
-        property(name, [this, member, value](Args) { return Variant(value->value_or(text().*member)); },
-                 [this, member, value](const Variant& v) {
+    void pending(const char* name, T DrawingText::*member, std::optional<T> Pending::*slot) {
+        property(name, [this, member, slot](Args) { return Variant((pending_.*slot).value_or(text().*member)); },
+                 [this, slot](const Variant& v) {
                      text();
                      if constexpr (std::is_same_v<T, double>) {
-                         *value = v.toDouble();
+                         pending_.*slot = v.toDouble();
                      } else {
-                         *value = v.toLong();
+                         pending_.*slot = v.toLong();
                      }
-                     changes_.push_back([member, value](DrawingText& t) {
-                         if (*value) t.*member = **value;
-                         value->reset();
-                     });
                  });
     }
 
-    std::vector<std::function<void(DrawingText&)>> changes_;
+    Pending pending_;
 };
 
 }  // namespace

@@ -42,7 +42,7 @@ public:
 
 }  // namespace
 
-// A part's or product's window shows the specification tree beside the geometry; the
+// A part's or product's window shows the tree of its features beside the geometry; the
 // reference documents no window type of its own for drawings and processes.
 Object window(Server& server, const std::shared_ptr<Document>& document) {
     const bool specsAndGeometry = document->kind() == DocumentKind::Part || document->kind() == DocumentKind::Product;

@@ -52,21 +52,17 @@ ViewDirections projectedDirections(const ViewDirections& front, long long type) 
     }
 }
 
-Vec3 centreOfGravity(const std::vector<Box>& boxes) {
+std::optional<Vec3> centreOfGravity(const std::vector<Box>& boxes) {
     double volume = 0;
     Vec3 moment;
-    double inf = std::numeric_limits<double>::infinity();
-    Vec3 low{inf, inf, inf}, high{-inf, -inf, -inf};
     for (const Box& box : boxes) {
-        Vec3 size = box.max - box.min;
-        double v = std::fabs(size.x * size.y * size.z);
+        const Vec3 size = box.max - box.min;
+        const double v = std::fabs(size.x * size.y * size.z);
         volume += v;
         moment = moment + v * (0.5 * (box.min + box.max));
-        low = {std::min(low.x, box.min.x), std::min(low.y, box.min.y), std::min(low.z, box.min.z)};
-        high = {std::max(high.x, box.max.x), std::max(high.y, box.max.y), std::max(high.z, box.max.z)};
     }
-    if (volume > tolerance) return (1.0 / volume) * moment;
-    return boxes.empty() ? Vec3{} : 0.5 * (low + high);
+    if (volume <= tolerance) return std::nullopt;
+    return (1.0 / volume) * moment;
 }
 
 ViewProjection project(const std::vector<Box>& boxes, const ViewDirections& d) {
@@ -102,8 +98,9 @@ ViewProjection project(const std::vector<Box>& boxes, const ViewDirections& d) {
             }
         }
     }
-    const Vec3 gravity = centreOfGravity(boxes);
-    const double cx = dot(gravity, d.horizontal), cy = dot(gravity, d.vertical);
+    const std::optional<Vec3> gravity = centreOfGravity(boxes);
+    const double cx = gravity ? dot(*gravity, d.horizontal) : (xmin + xmax) / 2;
+    const double cy = gravity ? dot(*gravity, d.vertical) : (ymin + ymax) / 2;
     result.gravityX = cx;
     result.gravityY = cy;
     result.xmin = xmin - cx;

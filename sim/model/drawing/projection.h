@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "sim/model/drawing/generative_behaviour.h"
@@ -26,13 +27,13 @@ ViewDirections orthonormal(const Vec3& horizontal, const Vec3& vertical);
 // Refuses any other type.
 ViewDirections projectedDirections(const ViewDirections& front, long long type);
 
-// The centre of gravity of solid boxes of one density (their volumes' centroid; the middle of
-// their extent when they have no volume). Overlapping boxes count twice.
-Vec3 centreOfGravity(const std::vector<Box>& boxes);
+// The centre of gravity of solid boxes of one density: their volumes' centroid, nullopt when
+// they have no volume. Overlapping boxes count twice.
+std::optional<Vec3> centreOfGravity(const std::vector<Box>& boxes);
 
 // Projects the boxes on the directions at scale 1: their extent and the visible edges of each
 // box (the edges of the faces turned towards the viewer), relative to the projected centre of
-// gravity.
+// gravity (the middle of the extent for boxes without volume).
 ViewProjection project(const std::vector<Box>& boxes, const ViewDirections& directions);
 
 // The box {xmin, xmax, ymin, ymax} on the sheet of a projection placed with its centre of

@@ -22,8 +22,13 @@ constexpr std::array units{
     Unit{"deg", "Angle", 1.0},   Unit{"rad", "Angle", 180.0 / std::numbers::pi},
 };
 
-bool isUnitCharacter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '/' || c == '2' || c == '3';
+bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// A unit: a letter, then letters, digits, '_' or '/' ("mm", "turn_mn", "mm2").
+bool isUnit(std::string_view text) {
+    return !text.empty() && isLetter(text.front()) && std::all_of(text.begin(), text.end(), [](char c) {
+        return isLetter(c) || (c >= '0' && c <= '9') || c == '_' || c == '/';
+    });
 }
 
 }  // namespace
@@ -34,10 +39,7 @@ ParameterType parameterType(const AttributeValue& value) {
     double number = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
     const std::string_view unit(end, static_cast<std::size_t>(text.data() + text.size() - end));
-    const bool dimension = ec == std::errc() && end != text.data() && !unit.empty() && std::isfinite(number) &&
-                           (unit.front() < '0' || unit.front() > '9') &&
-                           std::all_of(unit.begin(), unit.end(), isUnitCharacter);
-    if (!dimension) return {"StrParam", text};
+    if (ec != std::errc() || !std::isfinite(number) || !isUnit(unit)) return {"StrParam", text};
     for (const Unit& known : units) {
         if (unit == known.name) return {known.typeName, number * known.factor};
     }
