@@ -30,7 +30,8 @@ std::string report(const std::vector<std::string>& saved, const std::vector<std:
 bool OfferDefaultTemplates(catia::Connection& connection, const std::string& needed,
                            const std::vector<DefaultTemplate>& templates) {
     platform::Services& services = connection.services();
-    if (services.fileExists(needed) || connection.CatiaApp.isNothing()) return services.fileExists(needed);
+    if (services.fileExists(needed)) return true;
+    if (connection.CatiaApp.isNothing()) return false;
     const int answer = services.messageBox(question(needed), connection.policy().title,
                                            platform::mb::yesNo);
     if (answer != platform::mb::answerYes) return false;

@@ -1,22 +1,24 @@
 #include "common/platform/message_buttons.h"
 
+#include "common/platform/services.h"
+
 namespace qvl::platform {
 namespace {
 
 // The button sets of the style flags' lowest four bits (MB_OK ... MB_CANCELTRYCONTINUE), by the
 // answers of this vocabulary that each offers.
 constexpr int buttonsMask = 0xF;
-enum ButtonSet { okOnly = 0, okCancel = 1, abortRetryIgnore = 2, yesNoCancel = 3, yesNo = 4, retryCancel = 5,
-                 cancelTryContinue = 6 };
+enum ButtonSet { okOnly = mb::okOnly, okCancel = 1, abortRetryIgnore = 2, yesNoCancel = 3, yesNo = mb::yesNo,
+                 retryCancel = 5, cancelTryContinue = 6 };
 
 }  // namespace
 
 int answerValue(MessageAnswer answer) {
     switch (answer) {
-        case MessageAnswer::Ok: return 1;
-        case MessageAnswer::Cancel: return 2;
-        case MessageAnswer::Yes: return 6;
-        case MessageAnswer::No: return 7;
+        case MessageAnswer::Ok: return mb::answerOk;
+        case MessageAnswer::Cancel: return mb::answerCancel;
+        case MessageAnswer::Yes: return mb::answerYes;
+        case MessageAnswer::No: return mb::answerNo;
     }
     return 0;
 }

@@ -17,6 +17,7 @@ inline constexpr int okOnly = 0;
 inline constexpr int yesNo = 4;
 inline constexpr int systemModal = 4096;
 inline constexpr int answerOk = 1;
+inline constexpr int answerCancel = 2;
 inline constexpr int answerYes = 6;
 inline constexpr int answerNo = 7;
 }  // namespace mb
