@@ -3,7 +3,7 @@
 namespace qvl::ui {
 
 BusyForm::BusyForm(Form& form, Control& stopButton, std::string stopCaption)
-    : form_(form), stopButton_(stopButton), buttonCaption_(stopButton.caption()), windowCaption_(form.caption()) {
+    : stopButton_(stopButton), buttonCaption_(stopButton.caption()) {
     for (const auto& control : form.controls()) {
         enabled_.emplace_back(control.get(), control->enabled());
         if (control.get() != &stopButton) control->setEnabled(false);
@@ -15,8 +15,6 @@ BusyForm::BusyForm(Form& form, Control& stopButton, std::string stopCaption)
 BusyForm::~BusyForm() {
     for (auto [control, enabled] : enabled_) control->setEnabled(enabled);
     stopButton_.setCaption(buttonCaption_);
-    form_.setCaption(windowCaption_);
-    form_.setProgress(std::nullopt);
 }
 
 }  // namespace qvl::ui

@@ -10,9 +10,9 @@
 namespace qvl::ui {
 
 // A window busy with a long command, for as long as this object lives: every control but the
-// button that stops the command is disabled, and that button shows `stopCaption`. The command
-// may show its progress in the window's caption and progress meanwhile. Afterwards the controls'
-// enabled states, the button's caption, the window's caption and its progress are as before.
+// button that stops the command is disabled, and that button shows `stopCaption`. Afterwards the
+// controls' enabled states and the button's caption are as before. (A command that shows its
+// progress in the window's caption puts the caption back itself.)
 class BusyForm {
 public:
     BusyForm(Form& form, Control& stopButton, std::string stopCaption);
@@ -21,10 +21,8 @@ public:
     BusyForm& operator=(const BusyForm&) = delete;
 
 private:
-    Form& form_;
     Control& stopButton_;
     std::string buttonCaption_;
-    std::string windowCaption_;
     std::vector<std::pair<Control*, bool>> enabled_;
 };
 
