@@ -44,7 +44,9 @@ void MainFrm3::offerDefaultTemplate() {
     drawing::OfferDefaultTemplates(connection_, templatePath(), {{templatePath(), MachiningTemplateArtwork}});
 }
 
-std::string MainFrm3::templateFault(const std::string& what) const { return templatePath() + ": " + what; }
+std::string MainFrm3::templateFault(const std::string& what) const {
+    return drawing::TemplateFault(templatePath(), what);
+}
 
 void MainFrm3::readTemplate() {
     offerDefaultTemplate();
@@ -58,7 +60,9 @@ void MainFrm3::readTemplate() {
     if (!trap.failed()) return;
     connection_.message(templateMessage(templatePath()));
     // A template that is not there was offered to be made; one that is there is faulty.
-    if (services_.fileExists(templatePath())) frameFault_ = templateFault(read ? "缺少图框 A4" : "无法读取");
+    if (services_.fileExists(templatePath())) {
+        frameFault_ = templateFault(read ? drawing::MissingTemplateDetail("图框", "A4") : drawing::unreadableTemplate);
+    }
 }
 
 void MainFrm3::Form_Load() {

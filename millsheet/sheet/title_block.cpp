@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/automation/error_trap.h"
+#include "common/drawing/template_detail.h"
 #include "millsheet/main_frm3.h"
 #include "millsheet/sheet/title_block.h"
 
@@ -38,7 +39,7 @@ void MainFrm3::FillMachiningTitleBlock(const Object& component, const MachiningT
                 text = component.call("GetModifiableObject", {Variant(machiningTitleTextNames[i])}).object();
             })) {
             if (!component.isNothing()) {
-                Missing.add(templateFault("缺少可在实例中修改的标题栏文字 " + std::string(machiningTitleTextNames[i])));
+                Missing.add(templateFault(drawing::MissingTitleText(machiningTitleTextNames[i])));
             }
             continue;
         }

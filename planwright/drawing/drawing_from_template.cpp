@@ -8,6 +8,7 @@
 #include "common/automation/error_trap.h"
 #include "common/automation/variant.h"
 #include "common/drawing/default_templates.h"
+#include "common/drawing/template_detail.h"
 #include "planwright/drawing/default_templates.h"
 #include "planwright/drawing/shared_drawing.h"
 #include "planwright/main_frm.h"
@@ -48,7 +49,7 @@ bool MainFrm::CreateDrawingFromTemplate(const std::string& fileName, const std::
                 connection_.CatiaApp.get("Documents").object().call("NewFrom", {Variant(templatePath())}).object();
         })) {
         // A template that is not there was offered to be made; one that is there is faulty.
-        if (services_.fileExists(templatePath())) templateFault("无法读取");
+        if (services_.fileExists(templatePath())) templateFault(drawing::unreadableTemplate);
         return false;
     }
 

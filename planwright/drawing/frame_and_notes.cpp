@@ -31,14 +31,14 @@ Object MainFrm::insertTemplatePiece(const Object& targetView, const std::string&
     if (!trap([&] { sheets = drawing::TemplateSheets(connection_.CatiaApp, templatePath()); })) {
         Missing.add(piece);
         // A template that is not there was offered to be made; one that is there is faulty.
-        if (services_.fileExists(templatePath())) templateFault("无法读取");
+        if (services_.fileExists(templatePath())) templateFault(drawing::unreadableTemplate);
         return Object();
     }
     // A template without a sheet and view of this name lacks the piece.
     Object source;
     if (!trap([&] { source = drawing::TemplateDetail(sheets, name); })) {
         Missing.add(piece);
-        templateFault("缺少" + piece + " " + name);
+        templateFault(drawing::MissingTemplateDetail(piece, name));
         return Object();
     }
     Object component;
@@ -53,7 +53,7 @@ Object MainFrm::insertTemplatePiece(const Object& targetView, const std::string&
     return component;
 }
 
-void MainFrm::templateFault(const std::string& what) { TemplateFaults.add(templatePath() + ": " + what); }
+void MainFrm::templateFault(const std::string& what) { TemplateFaults.add(drawing::TemplateFault(templatePath(), what)); }
 
 void MainFrm::InsertFrame(const Object& targetView, const std::string& paperCode, double x, double y) {
     // The title block and the driver's explosion must never reach an earlier model's frame.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/automation/error_trap.h"
+#include "common/drawing/template_detail.h"
 #include "common/automation/variant.h"
 #include "common/text/vb_number.h"
 #include "planwright/main_frm.h"
@@ -83,7 +84,7 @@ void MainFrm::FillTitleBlock(const Object& component, const std::string& name, c
         Object title;
         if (!trap([&] { title = component.call("GetModifiableObject", {Variant(text.textName)}).object(); })) {
             Missing.add(missing);
-            templateFault(std::string("缺少可在实例中修改的标题栏文字 ") + text.textName);
+            templateFault(drawing::MissingTitleText(text.textName));
             continue;
         }
         if (!trap([&] { title.put("Text", Variant(text.value)); })) Missing.add(missing);
